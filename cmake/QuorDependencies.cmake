@@ -1,0 +1,18 @@
+find_package(Threads REQUIRED)
+find_package(SQLite3 REQUIRED)
+find_package(pugixml REQUIRED)
+find_package(nlohmann_json 3 REQUIRED)
+find_package(GTest REQUIRED)
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(XKBCOMMON REQUIRED IMPORTED_TARGET xkbcommon)
+pkg_check_modules(UDEV REQUIRED IMPORTED_TARGET libudev)
+pkg_check_modules(XCB REQUIRED IMPORTED_TARGET xcb xcb-ewmh)
+
+if(QUOR_BUILD_GUI)
+  set(CMAKE_AUTOMOC ON)
+  find_package(Qt6 REQUIRED COMPONENTS Core Gui Widgets DBus Test)
+endif()
+
+if(QUOR_BUILD_BENCH)
+  find_package(benchmark REQUIRED)
+endif()
