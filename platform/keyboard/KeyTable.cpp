@@ -171,9 +171,11 @@ constexpr std::array kBaseNames = std::to_array<KeyName>({
     {0x4B, u"Num 4"},     {0x4C, u"Num 5"},      {0x4D, u"Num 6"},    {0x4E, u"Num +"},
     {0x4F, u"Num 1"},     {0x50, u"Num 2"},      {0x51, u"Num 3"},    {0x52, u"Num 0"},
     {0x53, u"Num Del"},   {0x54, u"Sys Req"},    {0x57, u"F11"},      {0x58, u"F12"},
-    {0x64, u"F13"},       {0x65, u"F14"},        {0x66, u"F15"},      {0x67, u"F16"},
-    {0x68, u"F17"},       {0x69, u"F18"},        {0x6A, u"F19"},      {0x6B, u"F20"},
-    {0x6C, u"F21"},       {0x6D, u"F22"},        {0x6E, u"F23"},      {0x76, u"F24"},
+    // A US system files F13 to F24 under these codes, not under the keys' own scan codes: those
+    // stay unnamed, so a browser key whose extended flag was lost (0x69, 0x6A) gets no name.
+    {0x7C, u"F13"},       {0x7D, u"F14"},        {0x7E, u"F15"},      {0x7F, u"F16"},
+    {0x80, u"F17"},       {0x81, u"F18"},        {0x82, u"F19"},      {0x83, u"F20"},
+    {0x84, u"F21"},       {0x85, u"F22"},        {0x86, u"F23"},      {0x87, u"F24"},
 });
 
 // Extended keys without an entry here (the media and browser keys) have no system name.
