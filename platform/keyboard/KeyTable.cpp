@@ -100,6 +100,7 @@ constexpr std::array kKeys = std::to_array<KeyEntry>({
     {0x52, Base, 0x60, KEY_KP0},
     {0x53, Base, 0x6E, KEY_KPDOT},      // VK_DECIMAL
     {0x56, Base, 0xE2, KEY_102ND},      // VK_OEM_102
+    {0x73, Base, 0xC1, KEY_RO},         // VK_ABNT_C1, the Brazilian "/?" key
     {0x57, Base, 0x7A, KEY_F11},
     {0x58, Base, 0x7B, KEY_F12},
     {0x64, Base, 0x7C, KEY_F13},
@@ -253,7 +254,7 @@ bool IsCharacterKey(uint8_t scanCode, bool extended)
         return false;
     return (scanCode >= 0x02 && scanCode <= 0x0D) || (scanCode >= 0x10 && scanCode <= 0x1B) ||
            (scanCode >= 0x1E && scanCode <= 0x29) || (scanCode >= 0x2B && scanCode <= 0x35) ||
-           scanCode == 0x56;
+           scanCode == 0x56 || scanCode == 0x73;
 }
 
 char16_t UsCharacter(uint32_t virtualKey)
@@ -267,6 +268,15 @@ char16_t UsCharacter(uint32_t virtualKey)
             return entry.character;
     }
     return 0;
+}
+
+std::u16string Utf16Of(char32_t character)
+{
+    if (character <= 0xFFFF)
+        return std::u16string(1, static_cast<char16_t>(character));
+    const char32_t offset = character - 0x10000;
+    return {static_cast<char16_t>(0xD800 + (offset >> 10)),
+            static_cast<char16_t>(0xDC00 + (offset & 0x3FF))};
 }
 
 } // namespace quor::keyboard::detail

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 
 namespace quor::keyboard::detail {
 
@@ -38,6 +39,9 @@ bool IsCharacterKey(uint8_t scanCode, bool extended);
 
 // The unshifted character of a virtual key on a US layout, upper case for letters; 0 when none.
 char16_t UsCharacter(uint32_t virtualKey);
+
+// A code point as UTF-16 (one unit, or a surrogate pair above the basic plane).
+std::u16string Utf16Of(char32_t character);
 
 inline constexpr uint32_t VK_PAUSE = 0x13;
 inline constexpr uint16_t PauseScanCodeEx = 0xE11D; // Pause sends E1 1D 45

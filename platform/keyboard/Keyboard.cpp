@@ -52,17 +52,6 @@ uint32_t VirtualKeyToScanCode(uint32_t virtualKey, bool withPrefix)
     return key->scanCode;
 }
 
-void AppendUtf16(std::u16string& text, char32_t character)
-{
-    if (character > 0xFFFF) {
-        const char32_t offset = character - 0x10000;
-        text += static_cast<char16_t>(0xD800 + (offset >> 10));
-        text += static_cast<char16_t>(0xDC00 + (offset & 0x3FF));
-    } else {
-        text += static_cast<char16_t>(character);
-    }
-}
-
 } // namespace
 
 uint32_t MapVirtualKeyW(uint32_t code, uint32_t mapType)
@@ -97,12 +86,12 @@ int GetKeyNameTextW(int32_t lParam, char16_t* buffer, int size)
         name = systemName;
     } else if (detail::IsCharacterKey(scanCode, extended)) {
         const KeyEntry* key = detail::FindKeyByScanCode(scanCode, extended);
-        char32_t character = key ? detail::KeyNameCharacter(*key) : 0;
-        if (character == 0 && key)
-            character = detail::UsCharacter(key->virtualKey);
+        // Without xkb data the US legends still name the keys.
+        const char32_t character =
+            detail::KeyNameCharacter(*key).value_or(detail::UsCharacter(key->virtualKey));
         if (character < 0x20) // nothing printable to show
             return 0;
-        AppendUtf16(name, character);
+        name = detail::Utf16Of(character);
     } else {
         return 0;
     }

@@ -8,6 +8,7 @@
 
 #include <linux/input-event-codes.h>
 
+#include <algorithm>
 #include <array>
 #include <mutex>
 #include <unordered_map>
@@ -260,16 +261,11 @@ const KeyEntry* ResolveKey(uint32_t virtualKey, uint32_t scanCode)
 
 int WriteCharacter(char32_t character, char16_t* buffer, int size)
 {
-    const int length = character > 0xFFFF ? 2 : 1;
+    const std::u16string text = detail::Utf16Of(character);
+    const int length = static_cast<int>(text.size());
     if (length > size)
-        return 0;
-    if (length == 2) {
-        const char32_t offset = character - 0x10000;
-        buffer[0] = static_cast<char16_t>(0xD800 + (offset >> 10));
-        buffer[1] = static_cast<char16_t>(0xDC00 + (offset & 0x3FF));
-    } else {
-        buffer[0] = static_cast<char16_t>(character);
-    }
+        return 0; // never half a surrogate pair
+    std::copy(text.begin(), text.end(), buffer);
     if (length < size)
         buffer[length] = 0;
     return length;
@@ -387,13 +383,13 @@ int16_t VkKeyScanExW(char16_t ch, HKL layout)
 
 namespace detail {
 
-char32_t KeyNameCharacter(const KeyEntry& key)
+std::optional<char32_t> KeyNameCharacter(const KeyEntry& key)
 {
     LayoutCache& cache = LayoutCache::Instance();
     std::lock_guard lock(cache.Mutex());
     xkb_keymap* keymap = cache.Keymap(static_cast<uint32_t>(t_currentLayout));
     if (!keymap)
-        return 0;
+        return std::nullopt;
     return HeldModifiers(keymap, 0).UpperCaseCharacter(key.evdevCode);
 }
 

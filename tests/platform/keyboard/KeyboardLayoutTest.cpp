@@ -70,6 +70,12 @@ TEST(LoadKeyboardLayout, ActivateChangesOnlyTheCallingThreadsLayout)
         EXPECT_EQ(std::u16string(buffer), u"z");
         EXPECT_EQ(GetKeyNameTextW(0x15 << 16, buffer, 4), 1);
         EXPECT_EQ(std::u16string(buffer), u"Z");
+        // key names follow the active layout, upper case as on the key cap
+        EXPECT_EQ(LoadKeyboardLayoutW(u"00000419", KLF_ACTIVATE), 0x419u);
+        EXPECT_EQ(GetKeyNameTextW(0x10 << 16, buffer, 4), 1);
+        EXPECT_EQ(std::u16string(buffer), u"Й");
+        EXPECT_EQ(GetKeyNameTextW(0x3B << 16, buffer, 4), 2);
+        EXPECT_EQ(std::u16string(buffer), u"F1");
     });
     other.join();
     EXPECT_EQ(GetKeyboardLayout(), 0x409u);
@@ -117,7 +123,9 @@ INSTANTIATE_TEST_SUITE_P(
         CharacterCase{u"0000040C", 0x10, u"a", u"A"}, CharacterCase{u"0000040C", 0x02, u"&", u"1"},
         CharacterCase{u"0000040C", 0x03, u"é", u"2"},
         CharacterCase{u"00000419", 0x10, u"й", u"Й"}, CharacterCase{u"00000419", 0x2C, u"я", u"Я"},
-        CharacterCase{u"00000809", 0x03, u"2", u"\""}, CharacterCase{u"00000809", 0x2B, u"#", u"~"}));
+        CharacterCase{u"00000809", 0x03, u"2", u"\""}, CharacterCase{u"00000809", 0x2B, u"#", u"~"},
+        CharacterCase{u"00000410", 0x27, u"ò", u"ç"}, CharacterCase{u"0000040A", 0x27, u"ñ", u"Ñ"},
+        CharacterCase{u"00000416", 0x73, u"/", u"?"}));
 
 TEST(ToUnicode, AltGrCapsLockAndControl)
 {
