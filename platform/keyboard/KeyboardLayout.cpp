@@ -106,10 +106,14 @@ private:
     {
         if (!m_context) {
             // The environment's XKB_DEFAULT_* names must not change what a layout id means.
-            m_context = xkb_context_new(XKB_CONTEXT_NO_ENVIRONMENT_NAMES);
+            // The include path comes after the log level, so missing xkb data stays quiet:
+            // callers learn of it from the null keymap.
+            m_context = xkb_context_new(static_cast<xkb_context_flags>(
+                XKB_CONTEXT_NO_ENVIRONMENT_NAMES | XKB_CONTEXT_NO_DEFAULT_INCLUDES));
             if (!m_context)
                 return nullptr;
             xkb_context_set_log_level(m_context, XKB_LOG_LEVEL_CRITICAL);
+            xkb_context_include_path_append_default(m_context);
         }
         const xkb_rule_names names{"evdev", "pc105", layout, variant, ""};
         return xkb_keymap_new_from_names(m_context, &names, XKB_KEYMAP_COMPILE_NO_FLAGS);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdlib>
 #include <cstdint>
 #include <string>
 #include <thread>
@@ -42,6 +43,27 @@ TEST(LoadKeyboardLayout, RefusesUnknownAndMalformedIds)
     EXPECT_EQ(Load(u"000004090"), 0u);
     EXPECT_EQ(Load(u"0000040Z"), 0u);
     EXPECT_EQ(Load(u"0000FFFF"), 0u);
+}
+
+TEST(LoadKeyboardLayout, WithoutXkbDataNothingIsLoadedAndNamesFallBackToUsLegends)
+{
+    // A fresh process whose xkb data folder is empty: the keymap cache is per process.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            setenv("XKB_CONFIG_ROOT", "/nonexistent-xkb-data", 1);
+            setenv("XKB_CONFIG_EXTRA_PATH", "/nonexistent-xkb-data", 1);
+            setenv("HOME", "/nonexistent-home", 1);
+            unsetenv("XDG_CONFIG_HOME");
+            char16_t buffer[4] = {};
+            const bool ok = LoadKeyboardLayoutW(u"00000409", KLF_ACTIVATE) == 0 &&
+                            GetKeyboardLayout() == 0x409 &&
+                            ToUnicode(0, 0x10, nullptr, buffer, 4, 0) == 0 &&
+                            VkKeyScanExW(u'q', 0x409) == -1 &&
+                            GetKeyNameTextW(0x10 << 16, buffer, 4) == 1 && buffer[0] == u'Q';
+            std::exit(ok ? 0 : 1);
+        },
+        testing::ExitedWithCode(0), "");
 }
 
 TEST(LoadKeyboardLayout, ReturnsTheLayoutIdsNumber)
