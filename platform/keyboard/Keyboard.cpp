@@ -86,6 +86,8 @@ int GetKeyNameTextW(int32_t lParam, char16_t* buffer, int size)
         name = systemName;
     } else if (detail::IsCharacterKey(scanCode, extended)) {
         const KeyEntry* key = detail::FindKeyByScanCode(scanCode, extended);
+        if (!key)
+            return 0;
         // Without xkb data the US legends still name the keys.
         const char32_t character =
             detail::KeyNameCharacter(*key).value_or(detail::UsCharacter(key->virtualKey));

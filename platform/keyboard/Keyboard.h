@@ -41,7 +41,9 @@ using HKL = uintptr_t;
 // or 0 when the key has no system name.
 int GetKeyNameTextW(int32_t lParam, char16_t* buffer, int size);
 
-// Returns the mapped code, or 0 when there is none.
+// Returns the mapped code, or 0 when there is none. Virtual-key codes are those of the US legends
+// whatever layout is active, so a scan code always maps back to the same key. The keypad maps
+// as with NumLock on; the NumLock key's scan code 0x45 gives VK_NUMLOCK with or without 0xE0.
 uint32_t MapVirtualKeyW(uint32_t code, uint32_t mapType);
 
 // Loads the layout named by an 8-digit hexadecimal id ("00000409" US, "00000407" German,

@@ -151,9 +151,6 @@ char32_t DeadKeySpacingCharacter(xkb_keysym_t sym)
     case XKB_KEY_dead_iota: return U'\u037A';
     case XKB_KEY_dead_semivoiced_sound: return U'\u309C';
     case XKB_KEY_dead_voiced_sound: return U'\u309B';
-    case XKB_KEY_dead_belowdot: return U'.';
-    case XKB_KEY_dead_stroke: return U'/';
-    case XKB_KEY_dead_greek: return U'\u00B5';
     default: return 0;
     }
 }
@@ -161,8 +158,8 @@ char32_t DeadKeySpacingCharacter(xkb_keysym_t sym)
 // Shift state bits as VkKeyScanExW reports them, and Caps Lock toggled on.
 enum ShiftBits : unsigned { ShiftBit = 1, CtrlBit = 2, AltBit = 4, CapsLockBit = 0x100 };
 
-// An xkb state with NumLock on, Caps Lock as asked and the given modifier keys held. Ctrl with Alt is AltGr, as on
-// Windows. Must live under the cache lock.
+// An xkb state with NumLock on, Caps Lock as asked and the given modifier keys held. Ctrl with
+// Alt is AltGr, as on Windows. Must live under the cache lock.
 class HeldModifiers {
 public:
     HeldModifiers(xkb_keymap* keymap, unsigned shiftBits) : m_state(xkb_state_new(keymap))
@@ -212,7 +209,10 @@ public:
     }
 
 private:
-    void Press(uint16_t evdevCode) { xkb_state_update_key(m_state, XkbKeycode(evdevCode), XKB_KEY_DOWN); }
+    void Press(uint16_t evdevCode)
+    {
+        xkb_state_update_key(m_state, XkbKeycode(evdevCode), XKB_KEY_DOWN);
+    }
     void Tap(uint16_t evdevCode)
     {
         Press(evdevCode);
@@ -223,24 +223,25 @@ private:
     bool m_altGr = false;
 };
 
-bool IsPressed(const uint8_t* keyState, uint32_t virtualKey)
+// Windows sets the generic code and the left or right one for a held modifier; either counts.
+bool AnyPressed(const uint8_t* keyState, uint32_t generic, uint32_t left, uint32_t right)
 {
-    return (keyState[virtualKey] & 0x80) != 0;
+    return ((keyState[generic] | keyState[left] | keyState[right]) & 0x80) != 0;
 }
 
 unsigned ShiftBitsOf(const uint8_t* keyState)
 {
     if (!keyState)
         return 0;
+    constexpr uint32_t VK_CAPITAL = 0x14;
     unsigned bits = 0;
-    if (IsPressed(keyState, VK_SHIFT) || IsPressed(keyState, VK_LSHIFT) || IsPressed(keyState, VK_RSHIFT))
+    if (AnyPressed(keyState, VK_SHIFT, VK_LSHIFT, VK_RSHIFT))
         bits |= ShiftBit;
-    if (IsPressed(keyState, VK_CONTROL) || IsPressed(keyState, VK_LCONTROL) ||
-        IsPressed(keyState, VK_RCONTROL))
+    if (AnyPressed(keyState, VK_CONTROL, VK_LCONTROL, VK_RCONTROL))
         bits |= CtrlBit;
-    if (IsPressed(keyState, VK_MENU) || IsPressed(keyState, VK_LMENU) || IsPressed(keyState, VK_RMENU))
+    if (AnyPressed(keyState, VK_MENU, VK_LMENU, VK_RMENU))
         bits |= AltBit;
-    if (keyState[0x14] & 0x01) // VK_CAPITAL toggled
+    if (keyState[VK_CAPITAL] & 0x01) // toggled on
         bits |= CapsLockBit;
     return bits;
 }
