@@ -205,7 +205,7 @@ TEST(VkKeyScanEx, FindsTheKeyAndShiftState)
         {u'\0', us, -1},      {u'й', us, -1},         {u'a', 0x1234, -1},
         {u'q', us, 'Q'},      {u'Q', us, 0x100 | 'Q'}, {u'!', us, 0x100 | '1'},
         {u'1', us, '1'},      {u' ', us, 0x20},        {u'\r', us, 0x0D},
-        {u':', us, 0x100 | 0xBA},
+        {u':', us, 0x100 | 0xBA}, {u'\x01', us, 0x200 | 'A'}, {u'\x1B', us, 0x1B},
         {u'z', german, 'Y'},  {u'@', german, 0x600 | 'Q'}, {u'ß', german, 0xBD},
         {u'1', french, 0x100 | '1'}, {u'a', french, 'Q'},
         {u'й', russian, 'Q'}, {u'Я', russian, 0x100 | 'Z'},
