@@ -508,9 +508,12 @@ int32_t CMouseConfig::ScanProfiles()
     int32_t loaded = 0;
     for (const auto& path : files) {
         const std::string fileName = path.filename().string();
-        const std::u16string baseName = sys::FromUtf8(fileName.substr(0, fileName.size() - dottedExtension.size()));
+        const size_t stemSize = fileName.size() - dottedExtension.size();
+        const std::u16string baseName = sys::FromUtf8(fileName.substr(0, stemSize));
+        // The file's own spelling of the extension ("MVP"): the file system tells case apart.
+        const std::u16string fileExtension = sys::FromUtf8(fileName.substr(stemSize + 1));
         auto profile = std::make_unique<CMouseProfile>();
-        if (!profile->Load(baseName, m_profileFolder, extension))
+        if (!profile->Load(baseName, m_profileFolder, fileExtension))
             break;
         m_profiles.push_back(std::move(profile));
         ++loaded;

@@ -41,8 +41,10 @@ std::u16string NameFromScanCode(uint32_t scanCode, bool extended, uint32_t table
             return name;
     }
 
-    const uint32_t virtualKey =
-        tableKey ? tableKey : kb::MapVirtualKeyW(scanCode, kb::MAPVK_VSC_TO_VK_EX);
+    // With the 0xE0 prefix an extended scan code maps to its own key (the browser keys that the
+    // table names exist only as extended keys).
+    const uint32_t prefixed = extended ? (0xE000 | (scanCode & 0xFF)) : scanCode;
+    const uint32_t virtualKey = tableKey ? tableKey : kb::MapVirtualKeyW(prefixed, kb::MAPVK_VSC_TO_VK_EX);
     if (std::u16string_view shortName = GetShortKeyName(virtualKey); !shortName.empty())
         return std::u16string(shortName);
 
@@ -77,6 +79,9 @@ std::u16string GetScanCodeKeyName(uint32_t scanCode, bool extended)
 std::u16string GetVirtualKeyName(uint32_t virtualKey, bool extended)
 {
     namespace kb = quor::keyboard;
-    const uint32_t scanCode = kb::MapVirtualKeyW(virtualKey, kb::MAPVK_VK_TO_VSC);
-    return NameFromScanCode(scanCode, extended, virtualKey);
+    // The prefixed mapping also tells which keys exist only as extended keys (the browser and
+    // media keys): an event stored without its extended flag still names the right key.
+    const uint32_t scanCode = kb::MapVirtualKeyW(virtualKey, kb::MAPVK_VK_TO_VSC_EX);
+    const bool onlyExtended = (scanCode >> 8) == 0xE0;
+    return NameFromScanCode(scanCode & 0xFF, extended || onlyExtended, virtualKey);
 }

@@ -14,5 +14,6 @@ std::u16string_view GetShortKeyName(uint32_t virtualKey);
 // Name of a set-1 scan code with its extended flag; empty for scan code 0.
 std::u16string GetScanCodeKeyName(uint32_t scanCode, bool extended);
 
-// Name of a virtual-key code with its extended flag (macro events).
+// Name of a virtual-key code with its extended flag (macro events); a key that exists only as
+// an extended key (browser and media keys) is named as such whatever the flag.
 std::u16string GetVirtualKeyName(uint32_t virtualKey, bool extended);
