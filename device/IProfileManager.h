@@ -18,7 +18,7 @@ struct IProfileManager : IUnknown {
     virtual HRESULT GetCurrentProfile(IProfile** profile) = 0;
     // Fails when the device already holds the most profiles it can.
     virtual HRESULT CreateProfile(IProfile** profile) = 0;
-    // Fails for the last remaining profile.
+    // The current profile removed, the first remaining one becomes current.
     virtual HRESULT RemoveProfile(IProfile* profile) = 0;
     virtual HRESULT Reserved9() = 0;
     virtual HRESULT ImportProfile(const char16_t* path, IProfile** profile) = 0;

@@ -1,0 +1,42 @@
+#pragma once
+
+// The sensitivity of one profile, and the source of its sensitivity events.
+
+#include "device/IDPI.h"
+#include "platform/com/ConnectionPoint.h"
+#include "platform/com/IConnectionPointContainer.h"
+#include "service/ComObject.h"
+#include "service/VirtualMouse.h"
+
+#include <memory>
+#include <mutex>
+
+namespace quor::service {
+
+class CDpi final : public ComObject<IDPI, IConnectionPointContainer> {
+public:
+    CDpi(std::shared_ptr<VirtualMouse> mouse, REFGUID id) : m_mouse(std::move(mouse)), m_id(id) {}
+    ~CDpi() override;
+
+    HRESULT GetCurrent(int32_t* x, int32_t* y) override;
+    HRESULT SetCurrent(int32_t x, int32_t y) override;
+    HRESULT GetStageLimits(int32_t* first, int32_t* maxStages) override;
+    HRESULT GetStageIndex(int32_t* stage) override;
+    HRESULT SetStageIndex(int32_t stage) override;
+    HRESULT GetStages(uint32_t* count, int32_t** pairs) override;
+    HRESULT SetStages(uint32_t count, const int32_t* pairs) override;
+    HRESULT GetRange(int32_t* minimum, int32_t* maximum, int32_t* step) override;
+
+    HRESULT EnumConnectionPoints(void** points) override;
+    HRESULT FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
+
+private:
+    void* Find(REFIID iid) override;
+
+    std::shared_ptr<VirtualMouse> m_mouse;
+    const GUID m_id;
+    std::mutex m_mutex;
+    quor::com::ComPtr<quor::com::ConnectionPoint> m_events;
+};
+
+} // namespace quor::service

@@ -1,0 +1,42 @@
+#pragma once
+
+// The profiles of the virtual mouse, and the source of its profile events.
+
+#include "device/IProfileManager.h"
+#include "platform/com/ConnectionPoint.h"
+#include "platform/com/IConnectionPointContainer.h"
+#include "service/ComObject.h"
+#include "service/VirtualMouse.h"
+
+#include <memory>
+#include <mutex>
+
+namespace quor::service {
+
+class CProfileManager final : public ComObject<IProfileManager, IConnectionPointContainer> {
+public:
+    explicit CProfileManager(std::shared_ptr<VirtualMouse> mouse) : m_mouse(std::move(mouse)) {}
+    ~CProfileManager() override;
+
+    HRESULT GetProfileAt(uint32_t index, IProfile** profile) override;
+    HRESULT GetProfileById(REFGUID id, IProfile** profile) override;
+    HRESULT SetCurrentProfile(IProfile* profile) override;
+    HRESULT GetCurrentProfile(IProfile** profile) override;
+    HRESULT CreateProfile(IProfile** profile) override;
+    HRESULT RemoveProfile(IProfile* profile) override;
+    HRESULT Reserved9() override;
+    HRESULT ImportProfile(const char16_t* path, IProfile** profile) override;
+
+    HRESULT EnumConnectionPoints(void** points) override;
+    HRESULT FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
+
+private:
+    void* Find(REFIID iid) override;
+    HRESULT MakeProfile(REFGUID id, IProfile** profile);
+
+    std::shared_ptr<VirtualMouse> m_mouse;
+    std::mutex m_mutex;
+    quor::com::ComPtr<quor::com::ConnectionPoint> m_events;
+};
+
+} // namespace quor::service

@@ -1,0 +1,128 @@
+#include "service/SqliteStatement.h"
+
+#include "service/SqliteError.h"
+
+#include <sqlite3.h>
+
+namespace quor::service {
+
+namespace {
+
+void Check(sqlite3* db, int code)
+{
+    if (code != SQLITE_OK)
+        throw SqliteError(code, sqlite3_errmsg(db));
+}
+
+} // namespace
+
+HRESULT ResultOfSqlite(int code)
+{
+    switch (code & 0xFF) {
+    case SQLITE_OK:
+    case SQLITE_DONE:
+    case SQLITE_ROW:
+        return S_OK;
+    case SQLITE_FULL:
+        return STG_E_MEDIUMFULL;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return STG_E_LOCKVIOLATION;
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+    case SQLITE_FORMAT:
+    case SQLITE_SCHEMA:
+        return STG_E_INVALIDHEADER;
+    case SQLITE_CANTOPEN:
+        return STG_E_FILENOTFOUND;
+    case SQLITE_PERM:
+    case SQLITE_READONLY:
+    case SQLITE_AUTH:
+        return E_ACCESSDENIED;
+    case SQLITE_NOMEM:
+        return E_OUTOFMEMORY;
+    case SQLITE_IOERR:
+        return STG_E_WRITEFAULT;
+    case SQLITE_CONSTRAINT:
+    case SQLITE_MISMATCH:
+    case SQLITE_RANGE:
+        return E_INVALIDARG;
+    default:
+        return E_FAIL;
+    }
+}
+
+SqliteStatement::SqliteStatement(sqlite3* db, std::string_view sql) : m_db(db)
+{
+    Check(db, sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &m_statement, nullptr));
+}
+
+SqliteStatement::~SqliteStatement() { sqlite3_finalize(m_statement); }
+
+SqliteStatement& SqliteStatement::Bind(int index, int64_t value)
+{
+    Check(m_db, sqlite3_bind_int64(m_statement, index, value));
+    return *this;
+}
+
+SqliteStatement& SqliteStatement::Bind(int index, std::string_view text)
+{
+    Check(m_db, sqlite3_bind_text(m_statement, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT));
+    return *this;
+}
+
+SqliteStatement& SqliteStatement::BindBlob(int index, const void* data, size_t bytes)
+{
+    // An empty blob still binds as a blob, not as NULL.
+    static const char kEmpty = 0;
+    Check(m_db, sqlite3_bind_blob(m_statement, index, bytes ? data : &kEmpty, static_cast<int>(bytes), SQLITE_TRANSIENT));
+    return *this;
+}
+
+SqliteStatement& SqliteStatement::BindNull(int index)
+{
+    Check(m_db, sqlite3_bind_null(m_statement, index));
+    return *this;
+}
+
+bool SqliteStatement::Step()
+{
+    const int code = sqlite3_step(m_statement);
+    if (code == SQLITE_ROW)
+        return true;
+    if (code == SQLITE_DONE)
+        return false;
+    throw SqliteError(code, sqlite3_errmsg(m_db));
+}
+
+void SqliteStatement::Run()
+{
+    while (Step()) {
+    }
+}
+
+void SqliteStatement::Reset()
+{
+    sqlite3_reset(m_statement);
+    sqlite3_clear_bindings(m_statement);
+}
+
+int64_t SqliteStatement::Int(int column) const { return sqlite3_column_int64(m_statement, column); }
+
+std::string SqliteStatement::Text(int column) const
+{
+    const auto* text = sqlite3_column_text(m_statement, column);
+    const int bytes = sqlite3_column_bytes(m_statement, column);
+    return text ? std::string(reinterpret_cast<const char*>(text), static_cast<size_t>(bytes)) : std::string();
+}
+
+std::vector<uint8_t> SqliteStatement::Blob(int column) const
+{
+    const auto* data = static_cast<const uint8_t*>(sqlite3_column_blob(m_statement, column));
+    const int bytes = sqlite3_column_bytes(m_statement, column);
+    return data ? std::vector<uint8_t>(data, data + bytes) : std::vector<uint8_t>();
+}
+
+bool SqliteStatement::IsNull(int column) const { return sqlite3_column_type(m_statement, column) == SQLITE_NULL; }
+
+} // namespace quor::service
