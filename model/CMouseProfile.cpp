@@ -263,7 +263,7 @@ bool CMouseProfile::Save(std::u16string& baseName, std::u16string_view folder, s
     }
     m_filePath = ComposeProfilePath(folder, baseName, extension);
 
-    // The original relies on the save folder being there; a fresh installation may lack it.
+    // A fresh installation may lack the save folder; the writes below do not create folders.
     std::error_code ec;
     std::filesystem::create_directories(quor::system::ToPath(folder), ec);
 

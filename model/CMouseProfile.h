@@ -1,8 +1,8 @@
 #pragma once
 
 // The profile implementation that the store creates (see IMouseProfile). Copy construction is
-// the design's copy: stages are recreated and their values set through the setters, so they
-// are clamped to the copied range.
+// not memberwise: stages are recreated and their values set through the setters, so they are
+// clamped to the copied range.
 
 #include "model/IMouseProfile.h"
 #include "model/SensitivityStage.h"

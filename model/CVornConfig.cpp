@@ -69,7 +69,7 @@ void CVornConfig::ApplyDefaults(IMouseProfile* profile)
     SetGlowLight(Defaults::GlowLight, profile);
     SetAccelerationLevel(Defaults::AccelerationLevel);
     SetAccelerationEnabled(Defaults::AccelerationEnabled);
-    // The original sets both lights twice; kept for the same observable order.
+    // The lights are set again after the acceleration on purpose: the reset's fixed sequence.
     SetScrollLight(Defaults::ScrollLight, profile);
     SetGlowLight(Defaults::GlowLight, profile);
     SetSensitivityDisplay(Defaults::SensitivityDisplay, profile);

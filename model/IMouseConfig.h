@@ -3,7 +3,7 @@
 // The configuration store: the profiles with the active one, the macros, and the device-wide
 // settings. Every other part of the configurator reaches the model through this interface.
 //
-// Virtual operations are in the design's slot order (slot numbers in the comments); reserved
+// Virtual operations are in a fixed slot order shared with sibling models (slot numbers in the comments); reserved
 // slots do nothing and return 0 or false. A profile as the last argument is optional: null
 // means the active profile; what happens when there is neither is said per operation (most
 // getters fall back to the store's last-value fields). No operation reports errors.
@@ -17,7 +17,7 @@
 #include <string>
 #include <string_view>
 
-// The device object (Part of the device layer); the store only keeps the pointer.
+// The device object, declared by the device layer; the store only keeps the pointer.
 class IMouseDevice;
 
 class IMouseConfig {
@@ -171,7 +171,7 @@ public:
     // The profile-file extension without the dot.
     /* 119 */ virtual std::u16string GetProfileExtension() const = 0;
 
-    // Beyond the design's slots (appended so that the slot order stays):
+    // Beyond the fixed slots (appended so that the slot order stays):
     // the device object given to SetDevice (not owned), or null;
     virtual IMouseDevice* GetDevice() const = 0;
     // the save folder (ends with '/'), where profile files lie and import/export dialogs start;

@@ -4,7 +4,7 @@
 // keys, lights, on-screen-display switches, the program bound for automatic switching). A plain
 // data object with clamping rules; it knows nothing of the device.
 //
-// Virtual operations are in the design's slot order (slot numbers in the comments); reserved
+// Virtual operations are in a fixed slot order shared with sibling models (slot numbers in the comments); reserved
 // slots do nothing and return 0 or false. Stage numbers count from 1; a number above the stage
 // count addresses the last stage; stage number 0 addresses stage 1. No operation fails except
 // GetAssignedKey with an index outside the key order, which throws std::out_of_range.

@@ -50,7 +50,7 @@ std::u16string NameFromScanCode(uint32_t scanCode, bool extended, uint32_t table
 
     char16_t typed[8] = {};
     kb::ToUnicode(virtualKey, scanCode, nullptr, typed, int(std::size(typed)), 0);
-    // The original formats the low byte with "%c": Latin-1 only, lower-case letters made upper.
+    // The name is the low byte as one character: Latin-1 only, lower-case letters made upper.
     char16_t ch = typed[0] & 0xFF;
     if ((ch >= u'a' && ch <= u'z') || (ch >= 0xE0 && ch <= 0xFE && ch != 0xF7))
         ch -= 0x20;

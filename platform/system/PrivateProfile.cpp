@@ -299,7 +299,7 @@ int32_t GetPrivateProfileIntW(std::u16string_view section, std::u16string_view k
         base = 16;
         text.remove_prefix(2);
     }
-    uint32_t result = 0; // wraps like the 32-bit original
+    uint32_t result = 0; // wraps at 32 bits as on Windows
     for (char16_t c : text) {
         uint32_t digit;
         if (c >= u'0' && c <= u'9')
