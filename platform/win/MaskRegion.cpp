@@ -2,6 +2,7 @@
 
 #include <QImage>
 
+#include <algorithm>
 #include <vector>
 
 namespace quor::win {
@@ -30,7 +31,7 @@ QRegion RegionFromMask(const QImage& mask, std::size_t batchSize)
         return result;
     const QImage pixels = mask.convertToFormat(QImage::Format_RGB32);
     std::vector<QRect> batch;
-    batch.reserve(batchSize);
+    batch.reserve(std::min(batchSize, kRegionBatchSize));
     for (int y = 0; y < pixels.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
         int x = 0;

@@ -1,0 +1,446 @@
+#include "skin/SkinIds.h"
+
+#include "platform/system/TextCase.h"
+#include "skin/Colour.h"
+
+#include <array>
+#include <string>
+#include <unordered_map>
+
+namespace quor::skin {
+
+namespace {
+
+constexpr std::array<std::u16string_view, kIdCount> kIdNames{
+    u"BACKGROUND",
+    u"MASK",
+    u"NORMAL",
+    u"OVER",
+    u"DOWN",
+    u"DISABLED",
+    u"BUTTON_HELP",
+    u"BUTTON_EXIT",
+    u"BUTTON_OK",
+    u"BUTTON_APPLY",
+    u"BUTTON_CANCEL",
+    u"", // not used
+    u"BUTTON_ASSNLEFTCLICK",
+    u"BUTTON_ASSNRIGHTCLICK",
+    u"BUTTON_ASSNSCROLLBUTTON",
+    u"BUTTON_ASSNSCROLLUP",
+    u"BUTTON_ASSNSCROLLDOWN",
+    u"BUTTON_ASSNRSIDEFRONT",
+    u"BUTTON_ASSNRSIDEREAR",
+    u"BUTTON_ASSNLSIDEFRONT",
+    u"BUTTON_ASSNLSIDEREAR",
+    u"BUTTON_ASSNCENTREFRONT",
+    u"BUTTON_ASSNCENTREREAR",
+    u"BUTTON_ASSNTHUMBGRID01",
+    u"BUTTON_ASSNTHUMBGRID02",
+    u"BUTTON_ASSNTHUMBGRID03",
+    u"BUTTON_ASSNTHUMBGRID04",
+    u"BUTTON_ASSNTHUMBGRID05",
+    u"BUTTON_ASSNTHUMBGRID06",
+    u"BUTTON_ASSNTHUMBGRID07",
+    u"BUTTON_ASSNTHUMBGRID08",
+    u"BUTTON_ASSNTHUMBGRID09",
+    u"BUTTON_ASSNTHUMBGRID10",
+    u"BUTTON_ASSNTHUMBGRID11",
+    u"BUTTON_ASSNTHUMBGRID12",
+    u"BUTTON_ASSNLEFTCLICKFRONT",
+    u"BUTTON_ASSNLEFTCLICKREAR",
+    u"BUTTON_SETTING",
+    u"BUTTON_RATE1",
+    u"BUTTON_RATE2",
+    u"BUTTON_RATE3",
+    u"BUTTON_DPI_STAGE1",
+    u"BUTTON_DPI_STAGE2",
+    u"BUTTON_DPI_STAGE3",
+    u"BUTTON_DPI_STAGE4",
+    u"BUTTON_DPI_STAGE5",
+    u"BUTTON_DPI_UP",
+    u"BUTTON_DPI_DOWN",
+    u"BUTTON_WINDOWS4",
+    u"BUTTON_WINDOWS5",
+    u"BUTTON_PROFILE01",
+    u"BUTTON_PROFILE02",
+    u"BUTTON_PROFILE03",
+    u"BUTTON_PROFILE04",
+    u"BUTTON_PROFILE05",
+    u"BUTTON_PROFILE_UP",
+    u"BUTTON_PROFILE_DOWN",
+    u"SCROLL_LEDON",
+    u"SCROLL_LEDOFF",
+    u"GLOW_LEDON",
+    u"GLOW_LEDOFF",
+    u"SNAKE_LEDON",
+    u"SNAKE_LEDOFF",
+    u"UPDATE",
+    u"SHOW_SCREEN",
+    u"AUTO_SWITCH",
+    u"SCROLL_BUTTON_OFF",
+    u"UNDER_GLOW_OFF",
+    u"SNAKE_LOGO_OFF",
+    u"BATTERY",
+    u"DISPLAYGUI",
+    u"BUTTON_PROFILE",
+    u"BUTTON_SWAP_WINDOWS",
+    u"BUTTON_CLOSE_WINDOWS",
+    u"BUTTON_LOCK_PC",
+    u"BUTTON_OPEN_EXPLORER",
+    u"BUTTON_RUN",
+    u"BUTTON_SHOW_DESKTOP",
+    u"BUTTON_ZOOM_IN",
+    u"BUTTON_ZOOM_OUT",
+    u"BUTTON_EXPAND",
+    u"BUTTON_ACCL",
+    u"BUTTON_ENABLEXY",
+    u"BUTTON_ENABLEXY_POPUP",
+    u"BUTTON_ENABLEACCELERATION",
+    u"BUTTON_CUT",
+    u"BUTTON_COPY",
+    u"BUTTON_PAST",
+    u"BUTTON_UNDO",
+    u"BUTTON_ALL",
+    u"BUTTON_FIND",
+    u"BUTTON_NEW",
+    u"BUTTON_PRINT",
+    u"BUTTON_SAVE",
+    u"BUTTON_LOAD",
+    u"BUTTON_RESET",
+    u"BUTTON_UPDATE",
+    u"BUTTON_CHECKBOX_AUTOSAVE",
+    u"BUTTON_CLOSE",
+    u"BUTTON_FLY",
+    u"BUTTON_SINGLE",
+    u"BUTTON_MACRO",
+    u"BUTTON_SCROLL_UP",
+    u"BUTTON_SCROLL_DOWN",
+    u"BUTTON_BASIC",
+    u"BUTTON_ADDITIONAL",
+    u"BUTTON_MEDIA",
+    u"BUTTON_DELAY",
+    u"BUTTON_PLAY",
+    u"BUTTON_STOP",
+    u"BUTTON_PREVIOUS",
+    u"BUTTON_NEXT",
+    u"BUTTON_PAUSE",
+    u"BUTTON_VOLUME_UP",
+    u"BUTTON_VOLUME_DOWN",
+    u"BUTTON_MUTE",
+    u"BUTTON_SKIP_BACK",
+    u"BUTTON_SKIP_FORWARD",
+    u"BUTTON_CLICK",
+    u"BUTTON_MENU",
+    u"BUTTON_UNIVERSAL",
+    u"BUTTON_DOUBLE",
+    u"BUTTON_SELECT",
+    u"BUTTON_ASSIGN",
+    u"BUTTON_DPI_SETTING",
+    u"BUTTON_SWITCH_PROFILE",
+    u"BUTTON_BACK",
+    u"BUTTON_FORWARD",
+    u"BUTTON_OFA",
+    u"BUTTON_OFF",
+    u"BUTTON_SCROLL",
+    u"BUTTON_OFAON",
+    u"BUTTON_OFAON_FLAG",
+    u"BUTTON_OFAOFF",
+    u"BUTTON_OFAOFF_FLAG",
+    u"BUTTON_OFASHOW",
+    u"BUTTON_SHRINK",
+    u"BUTTON_RESETPROFILE",
+    u"BUTTON_NEWPROFILE",
+    u"BUTTON_IMPORTPROFILE",
+    u"BUTTON_EXPORTPROFILE",
+    u"BUTTON_SAVEPROFILE",
+    u"BUTTON_DELETEPROFILE",
+    u"BUTTON_RESETCONFIG",
+    u"BUTTON_LOADCONFIG",
+    u"BUTTON_SAVECONFIG",
+    u"BUTTON_AVI",
+    u"BUTTON_APM_ADD_COLOR",
+    u"BUTTON_APM_DEL_COLOR",
+    u"BUTTON_APM_APY_COLOR",
+    u"BUTTON_APM_CHOSEN_COLOR",
+    u"BUTTON_POPUP_OK",
+    u"BUTTON_POPUP_CANCEL",
+    u"BUTTON_POPUP_APPLY",
+    u"BUTTON_MACRO_CREATE",
+    u"BUTTON_MACRO_SAVE",
+    u"BUTTON_MACRO_EXPORT",
+    u"BUTTON_MACRO_IMPORT",
+    u"BUTTON_MACRO_DELETE",
+    u"BUTTON_MACRO_RECORD",
+    u"BUTTON_IGNORE_DELAY",
+    u"BUTTON_INSERTDEFAULT_DELAY",
+    u"BUTTON_SENSITIVITY_STAGES",
+    u"BUTTON_ENABLE_PROFILE_OSD",
+    u"BUTTON_ENABLE_DPI_OSD",
+    u"BUTTON_KEYASSIGN_123NUM_123",
+    u"BUTTON_KEYASSIGN_123NUM_NUM",
+    u"BUTTON_DISABLE_KEYS",
+    u"SLIDER_DPI_MULTI",
+    u"SLIDER_DPI_MULTI_X",
+    u"SLIDER_DPI_MULTI_Y",
+    u"SLIDER_DPI_MULTI_POPUP",
+    u"SLIDER_DPI_MULTI_X_POPUP",
+    u"SLIDER_DPI_MULTI_Y_POPUP",
+    u"SLIDER_DPI_MULTI_STAGE1_POPUP",
+    u"SLIDER_DPI_MULTI_STAGE1_X_POPUP",
+    u"SLIDER_DPI_MULTI_STAGE1_Y_POPUP",
+    u"SLIDER_APM_MULTI",
+    u"SLIDER_APM_MULTI_STAGE1",
+    u"SLIDER_APM_MULTI_STAGE2",
+    u"SLIDER_DPI_MULTI_STAGE1",
+    u"SLIDER_DPI_MULTI_STAGE2",
+    u"SLIDER_DPI_MULTI_STAGE3",
+    u"SLIDER_DPI_MULTI_STAGE4",
+    u"SLIDER_DPI_MULTI_STAGE5",
+    u"SLIDER_DPI_MULTI_X_STAGE1",
+    u"SLIDER_DPI_MULTI_X_STAGE2",
+    u"SLIDER_DPI_MULTI_X_STAGE3",
+    u"SLIDER_DPI_MULTI_X_STAGE4",
+    u"SLIDER_DPI_MULTI_X_STAGE5",
+    u"SLIDER_DPI_MULTI_Y_STAGE1",
+    u"SLIDER_DPI_MULTI_Y_STAGE2",
+    u"SLIDER_DPI_MULTI_Y_STAGE3",
+    u"SLIDER_DPI_MULTI_Y_STAGE4",
+    u"SLIDER_DPI_MULTI_Y_STAGE5",
+    u"SLIDER_ID_SENSX",
+    u"SLIDER_ID_SENSY",
+    u"SLIDER_ID_SPEED",
+    u"SLIDER_ID_ACCEL",
+    u"SLIDER_ID_ACCELDISB",
+    u"SLIDER_ACCEL_STAGE1",
+    u"SLIDER_ACCEL_STAGE1DISB",
+    u"SLIDER_SENSITIVITY",
+    u"SLIDER_SCROLL",
+    u"SLIDER_DOUBLECLICK",
+    u"MACRO_DISPLAY",
+    u"MACRO_DISPLAY_READONLY",
+    u"BUTTON_ASSIGNBUTTONS",
+    u"BUTTON_ADJUSTPERFORMANCE",
+    u"BUTTON_MANAGEPROFILES",
+    u"BUTTON_MANAGEMACROS",
+    u"BUTTON_LIGHTINGMAINTENANCE",
+    u"BUTTON_ADDONS",
+    u"INDICATOR_WIRED",
+    u"INDICATOR_WIRELESS",
+    u"BITMAP_FEROVI",
+    u"BITMAP_QUORVIEWPLAN",
+    u"BITMAP_QUORVIEWSIDE",
+    u"BITMAP_BUTTONNUMSTRIP",
+    u"BITMAP_BUTTONNUMSTRIP12",
+    u"BITMAP_VERTICALBARVIEWS",
+    u"BITMAP_HORIZONTALBARLONG",
+    u"BITMAP_VERTICALBARLONG",
+    u"TEXT_PROFILEINFO",
+    u"TEXT_PROFILENAME",
+    u"FONT_ARIALNARROW12",
+    u"FONT_ARIALNARROW14",
+    u"FONT_ARIAL10",
+    u"FONT_ARIAL12",
+    u"FONT_ARIAL14B",
+    u"FONT_ARIAL14",
+    u"FONT_ARIAL16B",
+    u"FONT_ARIAL16",
+    u"FONT_ARIAL18",
+    u"FONT_ARIAL18B",
+    u"FONT_ARIAL12_BUTTON",
+    u"FONT_ARIAL14_BUTTON",
+    u"FONT_DINREGULAR12",
+    u"FONT_MORVALIGHT14B",
+    u"FONT_MORVAREG13",
+    u"FONT_MORVAREG15B",
+    u"FONT_MORVAREG18",
+    u"FONT_MORVAREG36B",
+    u"BITMAP_SLSENSTRK_X",
+    u"BITMAP_SLSENSTRK_Y",
+    u"BITMAP_SLSENSTRK_XY",
+    u"BITMAP_SLSENSTRK_X_POPUP",
+    u"BITMAP_SLSENSTRK_Y_POPUP",
+    u"BITMAP_SLSENSTRK_XY_POPUP",
+    u"BITMAP_SLACCLTRK",
+    u"BITMAP_SLACCLTRKDISB",
+    u"BITMAP_APM_SLIDER",
+    u"BITMAP_APM_CHOSEN_COLOR",
+    u"BITMAP_APM_BACKGROUND",
+    u"BITMAP_APM_LOWER_LIMIT",
+    u"BITMAP_APM_UPPER_LIMIT",
+    u"BITMAP_ASSNBTNNUM",
+    u"TEXT_ASSIGNBUTTONS",
+    u"TEXT_CURRENTDPI",
+    u"TEXT_DPI1",
+    u"TEXT_DPI2",
+    u"TEXT_DPIVALUE1",
+    u"TEXT_DPIVALUE2",
+    u"TEXT_HEADING_X",
+    u"TEXT_HEADING_Y",
+    u"TEXT_ENABLEXY",
+    u"TEXT_ENABLEXY_POPUP",
+    u"TEXT_ENABLEOTFS",
+    u"TEXT_ENABLEACCELERATION",
+    u"TEXT_ACCELERATION",
+    u"TEXT_APPLIESTOALL",
+    u"TEXT_POLLINGRATE",
+    u"TEXT_POLLINGRATEMSG",
+    u"TEXT_LIGHTINGHEADING",
+    u"TEXT_MAINTENANCEHEADING",
+    u"TEXT_SCROLLWHEEL",
+    u"TEXT_LOGO",
+    u"TEXT_FIRMWAREVER",
+    u"TEXT_DRIVERVER",
+    u"TEXT_ADDONHEADING",
+    u"TEXT_ADDONPARA1",
+    u"TEXT_ADDONPARA2",
+    u"TEXT_WARNDLG_HEADING",
+    u"TEXT_WARNDLG_MESSAGE",
+    u"TEXT_APM_LOWER_LIMIT_DESC",
+    u"TEXT_APM_UPPER_LIMIT_DESC",
+    u"TEXT_APM_LOWER_LIMIT_VALUE",
+    u"TEXT_APM_UPPER_LIMIT_VALUE",
+    u"TEXT_CURRENTKEY",
+    u"TEXT_INSERT_BASIC_COMMAND",
+    u"TEXT_INSERT_ADDITIONAL_COMMAND",
+    u"TEXT_MACRO_NAME",
+    u"TEXT_CURRENTASSIGNMENT",
+    u"TEXT_MACROEVENTS",
+    u"TEXT_MACROLIST_HEADING",
+    u"TEXT_IGNORE_DELAY",
+    u"TEXT_INSERTDEFAULT_DELAY",
+    u"TEXT_INSERTDEFAULT_DELAY_MS",
+    u"TEXT_ASSIGNBUTTONS_HEADING",
+    u"TEXT_MOUSEWHEEL_OPTIONS_HEADING",
+    u"TEXT_THUMBGRIDVIEW_HEADING",
+    u"TEXT_THUMBGRIDVIEW_BUTTON",
+    u"TEXT_TOPVIEW_BUTTON",
+    u"TEXT_TOPVIEW_HEADING",
+    u"TEXT_SENSITIVITYSTAGE_HEADING",
+    u"TEXT_NUMSTAGES_LABEL",
+    u"TEXT_ENABLE_PROFILE_OSD",
+    u"TEXT_ENABLE_DPI_OSD",
+    u"BUTTON_CHECKADDONS",
+    u"BITMAP_SENSWINDOW1",
+    u"BITMAP_SENSWINDOW2",
+    u"BITMAP_MORVALOGO",
+    u"BUTTON_SENSSTAGES",
+    u"BITMAP_PROFILEWINDOW",
+    u"LANGUAGE_DEFAULT",
+    u"LANGUAGE_CHINESE_SIMPLIFIED",
+    u"LANGUAGE_CHINESE_TRADITIONAL",
+    u"LANGUAGE_FRENCH",
+    u"LANGUAGE_FRENCHCANADIAN",
+    u"LANGUAGE_GERMAN",
+    u"LANGUAGE_KOREAN",
+    u"LANGUAGE_RUSSIAN",
+    u"LANGUAGE_JAPANESE",
+    u"", // not used
+    u"BITMAPWIN_ASSIGNKEY",
+    u"LIST_PROFILELIST",
+    u"LIST_GLOBALMACROLIST",
+    u"EDITCTRL_POPUP_NAMEENTRY",
+    u"EDITCTRL_POPUP_SINGLEKEYENTRY",
+    u"EDITCTRL_DEFAULT_DELAY",
+    u"DPISTAGEWINDOW_01",
+    u"DPISTAGEWINDOW_02",
+    u"DPISTAGEWINDOW_03",
+    u"DPISTAGEWINDOW_04",
+    u"DPISTAGEWINDOW_05",
+    u"BITMAP_STAGECOUNT_DISPLAY",
+    u"BUTTON_DPISTAGES_DEC",
+    u"BUTTON_DPISTAGES_INC",
+    u"TEXT_NUMSTAGES",
+    u"LISTPANEL_PROFILEOPTIONS",
+    u"LISTPANEL_ASSIGNSUBMENU_PR",
+    u"LISTPANEL_ASSIGNSUBMENU_MA",
+    u"LISTPANEL_ASSIGNSUBMENU_DPI",
+};
+
+struct NamedColour {
+    std::u16string_view name;
+    int32_t colour;
+};
+
+constexpr std::array<NamedColour, 10> kColours{{
+    {u"BLACK", RGB(0, 0, 0)},
+    {u"RED", RGB(255, 0, 0)},
+    {u"BLACK2", RGB(11, 11, 11)},
+    {u"GREEN", RGB(0, 255, 0)},
+    {u"GREEN2", RGB(1, 116, 6)},
+    {u"GREEN3", RGB(1, 71, 9)},
+    {u"DARKGREY", RGB(58, 58, 58)},
+    {u"MIDGREY", RGB(95, 95, 95)},
+    {u"BLUE", RGB(0, 0, 255)},
+    {u"WHITE", RGB(255, 255, 255)},
+}};
+
+constexpr std::array<std::u16string_view, 6> kColumnNames{
+    u"LCITEM_PROFILEID",     u"LCITEM_PROFILENAME",   u"LCITEM_PROFILEEXE",
+    u"LCITEM_AUTOSWITCH",    u"LCITEM_MCREVENT_ICON", u"LCITEM_MCREVENT_DESCRIP",
+};
+
+constexpr std::array<std::u16string_view, 6> kColumnTypes{
+    u"ICON", u"STATIC", u"EDIT", u"COMBO", u"CHECKBOX", u"FILEDIALOG",
+};
+
+// Folded name -> id, built once; the table is read-only afterwards.
+const std::unordered_map<std::u16string, int>& IdIndex()
+{
+    static const auto index = [] {
+        std::unordered_map<std::u16string, int> map;
+        for (int id = 0; id < kIdCount; ++id) {
+            if (!kIdNames[id].empty())
+                map.emplace(system::FoldCase(kIdNames[id]), id);
+        }
+        return map;
+    }();
+    return index;
+}
+
+template <std::size_t N>
+int IndexOf(const std::array<std::u16string_view, N>& names, std::u16string_view name)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        if (system::EqualsNoCase(names[i], name))
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+} // namespace
+
+int IdFromName(std::u16string_view name)
+{
+    if (name.empty())
+        return -1;
+    const auto& index = IdIndex();
+    const auto found = index.find(system::FoldCase(name));
+    return found == index.end() ? -1 : found->second;
+}
+
+std::u16string_view NameFromId(int id)
+{
+    return id >= 0 && id < kIdCount ? kIdNames[id] : std::u16string_view{};
+}
+
+int32_t ColourFromName(std::u16string_view name)
+{
+    for (const auto& entry : kColours) {
+        if (system::EqualsNoCase(entry.name, name))
+            return entry.colour;
+    }
+    return -1;
+}
+
+int ColumnNameFromName(std::u16string_view name)
+{
+    return IndexOf(kColumnNames, name);
+}
+
+int ColumnTypeFromName(std::u16string_view name)
+{
+    return IndexOf(kColumnTypes, name);
+}
+
+} // namespace quor::skin
