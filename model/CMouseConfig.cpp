@@ -283,60 +283,55 @@ int32_t CMouseConfig::LastStageIndex(int32_t stage) const
     return std::max(stage, 1) - 1;
 }
 
-int32_t CMouseConfig::SetLastStageValue(std::vector<int32_t>& values, int32_t stage, int32_t value)
+int32_t CMouseConfig::SetStageValue(ProfileSetter setter, std::vector<int32_t>& last, int32_t stage, int32_t value,
+                                    IMouseProfile* profile)
 {
+    IMouseProfile* p = Resolve(profile);
+    const int32_t stored = p ? (p->*setter)(stage, value) : 0;
     if (!m_hasLastStages || m_lastStageCount == 0)
-        return 0;
-    return values[size_t(LastStageIndex(stage))] = ClampToRange(value, m_lastDpiMin, m_lastDpiMax);
+        return stored;
+    const int32_t lastStored = last[size_t(LastStageIndex(stage))] = ClampToRange(value, m_lastDpiMin, m_lastDpiMax);
+    return p ? stored : lastStored;
 }
 
-int32_t CMouseConfig::GetLastStageValue(const std::vector<int32_t>& values, int32_t stage) const
+int32_t CMouseConfig::GetStageValue(ProfileGetter getter, const std::vector<int32_t>& last, int32_t stage,
+                                    IMouseProfile* profile) const
 {
+    if (const IMouseProfile* p = Resolve(profile))
+        return (p->*getter)(stage);
     if (!m_hasLastStages || m_lastStageCount == 0)
         return 0;
-    return values[size_t(LastStageIndex(stage))];
+    return last[size_t(LastStageIndex(stage))];
 }
 
 int32_t CMouseConfig::SetStageDpi(int32_t stage, int32_t value, IMouseProfile* profile)
 {
-    IMouseProfile* p = Resolve(profile);
-    const int32_t stored = p ? p->SetStageDpi(stage, value) : 0;
-    const int32_t last = SetLastStageValue(m_lastStageDpi, stage, value);
-    return p ? stored : last;
+    return SetStageValue(&IMouseProfile::SetStageDpi, m_lastStageDpi, stage, value, profile);
 }
 
 int32_t CMouseConfig::GetStageDpi(int32_t stage, IMouseProfile* profile) const
 {
-    const IMouseProfile* p = Resolve(profile);
-    return p ? p->GetStageDpi(stage) : GetLastStageValue(m_lastStageDpi, stage);
+    return GetStageValue(&IMouseProfile::GetStageDpi, m_lastStageDpi, stage, profile);
 }
 
 int32_t CMouseConfig::SetStageDpiX(int32_t stage, int32_t value, IMouseProfile* profile)
 {
-    IMouseProfile* p = Resolve(profile);
-    const int32_t stored = p ? p->SetStageDpiX(stage, value) : 0;
-    const int32_t last = SetLastStageValue(m_lastStageDpiX, stage, value);
-    return p ? stored : last;
+    return SetStageValue(&IMouseProfile::SetStageDpiX, m_lastStageDpiX, stage, value, profile);
 }
 
 int32_t CMouseConfig::GetStageDpiX(int32_t stage, IMouseProfile* profile) const
 {
-    const IMouseProfile* p = Resolve(profile);
-    return p ? p->GetStageDpiX(stage) : GetLastStageValue(m_lastStageDpiX, stage);
+    return GetStageValue(&IMouseProfile::GetStageDpiX, m_lastStageDpiX, stage, profile);
 }
 
 int32_t CMouseConfig::SetStageDpiY(int32_t stage, int32_t value, IMouseProfile* profile)
 {
-    IMouseProfile* p = Resolve(profile);
-    const int32_t stored = p ? p->SetStageDpiY(stage, value) : 0;
-    const int32_t last = SetLastStageValue(m_lastStageDpiY, stage, value);
-    return p ? stored : last;
+    return SetStageValue(&IMouseProfile::SetStageDpiY, m_lastStageDpiY, stage, value, profile);
 }
 
 int32_t CMouseConfig::GetStageDpiY(int32_t stage, IMouseProfile* profile) const
 {
-    const IMouseProfile* p = Resolve(profile);
-    return p ? p->GetStageDpiY(stage) : GetLastStageValue(m_lastStageDpiY, stage);
+    return GetStageValue(&IMouseProfile::GetStageDpiY, m_lastStageDpiY, stage, profile);
 }
 
 void CMouseConfig::SetDpiRange(int32_t minimum, int32_t maximum, int32_t step, IMouseProfile* profile)

@@ -107,8 +107,13 @@ private:
     int32_t IndexOf(const IMouseProfile* profile) const;
     // Index into the last-value arrays for a stage number.
     int32_t LastStageIndex(int32_t stage) const;
-    int32_t SetLastStageValue(std::vector<int32_t>& values, int32_t stage, int32_t value);
-    int32_t GetLastStageValue(const std::vector<int32_t>& values, int32_t stage) const;
+    using ProfileSetter = int32_t (IMouseProfile::*)(int32_t stage, int32_t value);
+    using ProfileGetter = int32_t (IMouseProfile::*)(int32_t stage) const;
+    // A stage sensitivity forwarded to the profile and kept in a last-value array.
+    int32_t SetStageValue(ProfileSetter setter, std::vector<int32_t>& last, int32_t stage, int32_t value,
+                          IMouseProfile* profile);
+    int32_t GetStageValue(ProfileGetter getter, const std::vector<int32_t>& last, int32_t stage,
+                          IMouseProfile* profile) const;
 
     IMouseDevice* m_device = nullptr;
     IMouseProfile* m_activeProfile = nullptr;

@@ -145,47 +145,26 @@ int32_t CMouseProfile::SetCurrentStage(int32_t stage)
 
 int32_t CMouseProfile::GetCurrentStage() const { return m_currentStage + 1; }
 
-int32_t CMouseProfile::SetStageDpi(int32_t stage, int32_t value)
+int32_t CMouseProfile::SetStageValue(int32_t SensitivityStage::*field, int32_t stage, int32_t value)
 {
     const int32_t i = StageIndex(stage);
     if (i < 0)
         return 0;
-    return m_stages[size_t(i)].dpi = Clamp(value);
+    return m_stages[size_t(i)].*field = Clamp(value);
 }
 
-int32_t CMouseProfile::GetStageDpi(int32_t stage) const
+int32_t CMouseProfile::GetStageValue(int32_t SensitivityStage::*field, int32_t stage) const
 {
     const int32_t i = StageIndex(stage);
-    return i >= 0 ? m_stages[size_t(i)].dpi : 0;
+    return i >= 0 ? m_stages[size_t(i)].*field : 0;
 }
 
-int32_t CMouseProfile::SetStageDpiX(int32_t stage, int32_t value)
-{
-    const int32_t i = StageIndex(stage);
-    if (i < 0)
-        return 0;
-    return m_stages[size_t(i)].dpiX = Clamp(value);
-}
-
-int32_t CMouseProfile::GetStageDpiX(int32_t stage) const
-{
-    const int32_t i = StageIndex(stage);
-    return i >= 0 ? m_stages[size_t(i)].dpiX : 0;
-}
-
-int32_t CMouseProfile::SetStageDpiY(int32_t stage, int32_t value)
-{
-    const int32_t i = StageIndex(stage);
-    if (i < 0)
-        return 0;
-    return m_stages[size_t(i)].dpiY = Clamp(value);
-}
-
-int32_t CMouseProfile::GetStageDpiY(int32_t stage) const
-{
-    const int32_t i = StageIndex(stage);
-    return i >= 0 ? m_stages[size_t(i)].dpiY : 0;
-}
+int32_t CMouseProfile::SetStageDpi(int32_t stage, int32_t value) { return SetStageValue(&SensitivityStage::dpi, stage, value); }
+int32_t CMouseProfile::GetStageDpi(int32_t stage) const { return GetStageValue(&SensitivityStage::dpi, stage); }
+int32_t CMouseProfile::SetStageDpiX(int32_t stage, int32_t value) { return SetStageValue(&SensitivityStage::dpiX, stage, value); }
+int32_t CMouseProfile::GetStageDpiX(int32_t stage) const { return GetStageValue(&SensitivityStage::dpiX, stage); }
+int32_t CMouseProfile::SetStageDpiY(int32_t stage, int32_t value) { return SetStageValue(&SensitivityStage::dpiY, stage, value); }
+int32_t CMouseProfile::GetStageDpiY(int32_t stage) const { return GetStageValue(&SensitivityStage::dpiY, stage); }
 
 void CMouseProfile::SetDpiRange(int32_t minimum, int32_t maximum, int32_t step)
 {

@@ -77,6 +77,8 @@ private:
     // Index of a stage number, or -1 while there are no stages.
     int32_t StageIndex(int32_t stage) const;
     int32_t Clamp(int32_t value) const;
+    int32_t SetStageValue(int32_t SensitivityStage::*field, int32_t stage, int32_t value);
+    int32_t GetStageValue(int32_t SensitivityStage::*field, int32_t stage) const;
 
     std::u16string m_name;
     std::u16string m_programPath;
