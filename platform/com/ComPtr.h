@@ -48,6 +48,7 @@ public:
     }
     T* Get() const { return m_pointer; }
     T* operator->() const { return m_pointer; }
+    T& operator*() const { return *m_pointer; }
     explicit operator bool() const { return m_pointer != nullptr; }
     // Releases what it holds and gives the slot to an out parameter.
     T** Put()
