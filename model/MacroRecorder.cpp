@@ -35,19 +35,20 @@ uint32_t RefineVirtualKey(uint32_t virtualKey, uint32_t scanCode, bool extended)
 
 MacroRecorder::MacroRecorder(Clock clock) : m_clock(clock ? std::move(clock) : Clock(&quor::system::GetTickCount)) {}
 
-bool MacroRecorder::OnKeyMessage(uint32_t message, uintptr_t wParam, intptr_t lParam)
+size_t MacroRecorder::OnKeyMessage(uint32_t message, uintptr_t wParam, intptr_t lParam)
 {
     using namespace KeyMessage;
     if (!m_recording)
-        return false;
+        return 0;
     const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
     const bool up = message == WM_KEYUP || message == WM_SYSKEYUP;
     if (!down && !up)
-        return false;
+        return 0;
     const auto bits = uint32_t(lParam);
     if (down && (bits & PreviousStateBit))
-        return false; // auto-repeat of a held key
+        return 0; // auto-repeat of a held key
 
+    const size_t before = m_events.size();
     if (m_events.empty()) {
         m_lastTick = m_clock();
     } else if (m_pausesEnabled) {
@@ -71,5 +72,5 @@ bool MacroRecorder::OnKeyMessage(uint32_t message, uintptr_t wParam, intptr_t lP
         flags |= MacroKeyDetail::AltFlag;
     const uint32_t virtualKey = RefineVirtualKey(uint32_t(wParam), scanCode, extended);
     m_events.push_back(down ? MacroEvent::KeyPress(virtualKey, flags) : MacroEvent::KeyRelease(virtualKey, flags));
-    return true;
+    return m_events.size() - before;
 }

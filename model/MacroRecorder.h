@@ -6,6 +6,7 @@
 
 #include "model/MacroEvent.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -45,9 +46,10 @@ public:
     // A fixed pause length instead of the measured time; nullopt (the default) measures.
     void SetFixedPause(std::optional<uint32_t> ms) { m_fixedPause = ms; }
 
-    // Records a key message while recording; false when nothing was recorded (not recording,
-    // not a key message, or a key repeat).
-    bool OnKeyMessage(uint32_t message, uintptr_t wParam, intptr_t lParam);
+    // Records a key message while recording. Result: the number of events appended (a pause
+    // and the key event, or the key event alone); 0 when not recording, for other messages and
+    // for key repeats.
+    size_t OnKeyMessage(uint32_t message, uintptr_t wParam, intptr_t lParam);
 
     const std::vector<MacroEvent>& GetEvents() const { return m_events; }
     // Replaces the list (an empty one starts timing afresh with the next key).

@@ -40,9 +40,9 @@ TEST_F(MacroRecorderTest, NothingIsTakenWhileNotRecording)
 
 TEST_F(MacroRecorderTest, PausesAreMeasuredBetweenKeys)
 {
-    EXPECT_TRUE(m_recorder.OnKeyMessage(WM_KEYDOWN, 'A', KeyLParam(0x1E)));
+    EXPECT_EQ(m_recorder.OnKeyMessage(WM_KEYDOWN, 'A', KeyLParam(0x1E)), 1u);
     m_now += 2500;
-    EXPECT_TRUE(m_recorder.OnKeyMessage(WM_KEYDOWN, 'B', KeyLParam(0x30)));
+    EXPECT_EQ(m_recorder.OnKeyMessage(WM_KEYDOWN, 'B', KeyLParam(0x30)), 2u);
     m_now += 40;
     EXPECT_TRUE(m_recorder.OnKeyMessage(WM_KEYUP, 'B', KeyLParam(0x30, false, true)));
     EXPECT_EQ(m_recorder.GetEvents(), (std::vector<MacroEvent>{MacroEvent::KeyPress('A'), MacroEvent::Pause(2500),
