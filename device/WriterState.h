@@ -1,0 +1,62 @@
+#pragma once
+
+// What a background write and its owner share. The writer thread owns a reference to it (and,
+// through it, to the device it writes), so the owner may go away without freeing anything the
+// thread still uses.
+//
+// The writer touches the store and the device only inside steps (Step), each under stepMutex;
+// an owner that gives the writer up (Abandon) waits for the running step to end, and the writer
+// then stops before its next step. Done is set by the writer's completion, last of all that
+// touches the owner's world.
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+
+class WriterState {
+public:
+    // Holds the step mutex in lock; false (lock released) when the owner gave the writer up.
+    bool Step(std::unique_lock<std::mutex>& lock)
+    {
+        lock = std::unique_lock(m_stepMutex);
+        if (m_abandoned) {
+            lock.unlock();
+            return false;
+        }
+        return true;
+    }
+
+    // After this returns the writer touches neither the store nor the owner again.
+    void Abandon()
+    {
+        std::lock_guard lock(m_stepMutex);
+        m_abandoned = true;
+    }
+
+    void MarkDone()
+    {
+        {
+            std::lock_guard lock(m_doneMutex);
+            m_done = true;
+        }
+        m_doneChanged.notify_all();
+    }
+    bool IsDone() const
+    {
+        std::lock_guard lock(m_doneMutex);
+        return m_done;
+    }
+    // True when the writer completed within the timeout.
+    bool WaitDone(std::chrono::milliseconds timeout)
+    {
+        std::unique_lock lock(m_doneMutex);
+        return m_doneChanged.wait_for(lock, timeout, [this] { return m_done; });
+    }
+
+private:
+    std::mutex m_stepMutex;
+    bool m_abandoned = false;
+    mutable std::mutex m_doneMutex;
+    std::condition_variable m_doneChanged;
+    bool m_done = false;
+};
