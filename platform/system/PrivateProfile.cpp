@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <mutex>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -225,6 +226,33 @@ std::mutex& WriteMutex()
     return mutex;
 }
 
+// Serialises read-modify-write of files in one folder: a mutex between this process's threads
+// and an advisory lock on the folder between processes (several programs share the registry
+// file). The folder is locked, not the file, because each write replaces the file.
+class WriteLock {
+public:
+    explicit WriteLock(const std::filesystem::path& file) : m_guard(WriteMutex())
+    {
+        const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+        m_folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (m_folderFd >= 0) {
+            while (::flock(m_folderFd, LOCK_EX) != 0 && errno == EINTR) {
+            }
+        }
+    }
+    ~WriteLock()
+    {
+        if (m_folderFd >= 0)
+            ::close(m_folderFd); // releases the lock
+    }
+    WriteLock(const WriteLock&) = delete;
+    WriteLock& operator=(const WriteLock&) = delete;
+
+private:
+    std::lock_guard<std::mutex> m_guard;
+    int m_folderFd = -1;
+};
+
 bool HasLineBreak(std::u16string_view text)
 {
     return text.find_first_of(u"\r\n") != std::u16string_view::npos;
@@ -350,7 +378,7 @@ bool WritePrivateProfileStringW(std::u16string_view section, std::u16string_view
     section = Trim(section);
     key = Trim(key);
 
-    std::lock_guard lock(WriteMutex());
+    const WriteLock lock(file);
     Document doc;
     if (ReadDocument(file, doc) == ReadResult::Failed)
         return false;
@@ -397,7 +425,7 @@ bool CreatePrivateProfileSection(std::u16string_view section, const std::filesys
 {
     if (!IsWritableSectionName(section))
         return false;
-    std::lock_guard lock(WriteMutex());
+    const WriteLock lock(file);
     Document doc;
     if (ReadDocument(file, doc) == ReadResult::Failed)
         return false;

@@ -15,8 +15,8 @@
 //   missing key after the last entry of its section, adds a missing section at the end, and
 //   keeps every other line as it was (with the file's own line ends);
 // - a write goes to a temporary file in the same folder, is flushed to disk and renamed over
-//   the file, so a crash at any moment leaves either the old or the new file. Writes in one
-//   process are serialised; two processes writing the same file at once may lose one update.
+//   the file, so a crash at any moment leaves either the old or the new file. Writes to files of
+//   one folder are serialised between threads and between processes, so none is lost.
 // - folders are not created (as on Windows).
 
 #include <cstddef>

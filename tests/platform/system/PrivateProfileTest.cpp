@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 #include <sstream>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace quor::system;
 
@@ -194,4 +197,30 @@ TEST_F(PrivateProfileTest, SectionReadStopsAtTheCharacterLimitOnWholeLines)
     // "a=1" and "b=2" with their terminators and the final one: 9 characters.
     EXPECT_EQ(GetPrivateProfileSectionW(u"S", m_file, 9), (std::vector<std::u16string>{u"a=1", u"b=2"}));
     EXPECT_EQ(GetPrivateProfileStringW(u"S", u"a", u"", m_file, 0), u"");
+}
+
+TEST_F(PrivateProfileTest, ConcurrentWritersLoseNoUpdate)
+{
+    constexpr int kWrites = 40;
+    const auto writeKeys = [this](const std::u16string& prefix) {
+        for (int i = 0; i < kWrites; ++i) {
+            const std::u16string key = prefix + std::u16string(1, char16_t(u'A' + i % 26)) + std::u16string(1, char16_t(u'a' + i / 26));
+            if (!WritePrivateProfileStringW(u"S", key, u"1", m_file))
+                return false;
+        }
+        return true;
+    };
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        ::_exit(writeKeys(u"process") ? 0 : 1);
+    bool threadOk = false;
+    std::thread thread([&] { threadOk = writeKeys(u"thread"); });
+    const bool mainOk = writeKeys(u"main");
+    thread.join();
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_TRUE(threadOk && mainOk);
+    EXPECT_EQ(GetPrivateProfileSectionW(u"S", m_file).size(), size_t(3 * kWrites));
 }
