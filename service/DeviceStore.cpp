@@ -71,7 +71,7 @@ sqlite3* OpenConnection(const std::filesystem::path& path, int flags, int& code)
     sqlite3* db = nullptr;
     code = sqlite3_open_v2(path.c_str(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (code != SQLITE_OK) {
-        sqlite3_close(db);
+        SqliteStatement::CloseConnection(db);
         return nullptr;
     }
     sqlite3_busy_timeout(db, DeviceStore::kBusyTimeoutMs);
@@ -104,7 +104,7 @@ HRESULT CreateStore(const std::filesystem::path& path, const DeviceStore::Popula
     } catch (...) {
         result = E_FAIL;
     }
-    sqlite3_close(db);
+    SqliteStatement::CloseConnection(db);
     if (SUCCEEDED(result) && link(scratch.c_str(), path.c_str()) != 0 && errno != EEXIST)
         result = errno == ENOSPC ? STG_E_MEDIUMFULL : STG_E_WRITEFAULT;
     std::filesystem::remove(scratch, error);
@@ -180,17 +180,17 @@ HRESULT DeviceStore::Open(const std::filesystem::path& path, const Populate& pop
             }
         }
     } catch (const SqliteError& failure) {
-        sqlite3_close(db);
+        SqliteStatement::CloseConnection(db);
         return ResultOfSqlite(failure.Code());
     } catch (...) {
-        sqlite3_close(db);
+        SqliteStatement::CloseConnection(db);
         return E_FAIL;
     }
     store.reset(new DeviceStore(path, db));
     return S_OK;
 }
 
-DeviceStore::~DeviceStore() { sqlite3_close(m_db); }
+DeviceStore::~DeviceStore() { SqliteStatement::CloseConnection(m_db); }
 
 HRESULT DeviceStore::Transact(Access access, const std::function<HRESULT(sqlite3*)>& body)
 {
@@ -198,11 +198,11 @@ HRESULT DeviceStore::Transact(Access access, const std::function<HRESULT(sqlite3
     HRESULT result = S_OK;
     bool open = false;
     try {
-        Exec(m_db, access == Access::Write ? "BEGIN IMMEDIATE" : "BEGIN");
+        SqliteStatement(m_db, access == Access::Write ? "BEGIN IMMEDIATE" : "BEGIN").Run();
         open = true;
         result = body(m_db);
         if (SUCCEEDED(result)) {
-            Exec(m_db, "COMMIT");
+            SqliteStatement(m_db, "COMMIT").Run();
             open = false;
         }
     } catch (const SqliteError& failure) {

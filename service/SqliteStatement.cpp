@@ -4,6 +4,10 @@
 
 #include <sqlite3.h>
 
+#include <map>
+#include <mutex>
+#include <string>
+
 namespace quor::service {
 
 namespace {
@@ -14,7 +18,63 @@ void Check(sqlite3* db, int code)
         throw SqliteError(code, sqlite3_errmsg(db));
 }
 
+// Idle prepared statements by connection and text. A statement in use is taken out, so a text
+// used twice at once simply gets a second one.
+struct StatementCache {
+    std::mutex mutex;
+    std::map<sqlite3*, std::map<std::string, std::vector<sqlite3_stmt*>, std::less<>>> idle;
+};
+
+StatementCache& Cache()
+{
+    static StatementCache cache;
+    return cache;
+}
+
+sqlite3_stmt* TakeCached(sqlite3* db, std::string_view sql)
+{
+    auto& cache = Cache();
+    std::lock_guard lock(cache.mutex);
+    auto connection = cache.idle.find(db);
+    if (connection == cache.idle.end())
+        return nullptr;
+    auto found = connection->second.find(sql);
+    if (found == connection->second.end() || found->second.empty())
+        return nullptr;
+    sqlite3_stmt* statement = found->second.back();
+    found->second.pop_back();
+    return statement;
+}
+
+void GiveBack(sqlite3* db, std::string_view sql, sqlite3_stmt* statement)
+{
+    auto& cache = Cache();
+    std::lock_guard lock(cache.mutex);
+    auto& list = cache.idle[db][std::string(sql)];
+    list.push_back(statement);
+}
+
 } // namespace
+
+void SqliteStatement::CloseConnection(sqlite3* db)
+{
+    if (!db)
+        return;
+    std::map<std::string, std::vector<sqlite3_stmt*>, std::less<>> statements;
+    {
+        auto& cache = Cache();
+        std::lock_guard lock(cache.mutex);
+        if (auto found = cache.idle.find(db); found != cache.idle.end()) {
+            statements = std::move(found->second);
+            cache.idle.erase(found);
+        }
+    }
+    for (auto& [sql, list] : statements) {
+        for (auto* statement : list)
+            sqlite3_finalize(statement);
+    }
+    sqlite3_close(db);
+}
 
 HRESULT ResultOfSqlite(int code)
 {
@@ -52,12 +112,21 @@ HRESULT ResultOfSqlite(int code)
     }
 }
 
-SqliteStatement::SqliteStatement(sqlite3* db, std::string_view sql) : m_db(db)
+SqliteStatement::SqliteStatement(sqlite3* db, std::string_view sql) : m_db(db), m_sql(sql)
 {
-    Check(db, sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &m_statement, nullptr));
+    m_statement = TakeCached(db, sql);
+    if (!m_statement)
+        Check(db, sqlite3_prepare_v3(db, sql.data(), static_cast<int>(sql.size()), SQLITE_PREPARE_PERSISTENT, &m_statement, nullptr));
 }
 
-SqliteStatement::~SqliteStatement() { sqlite3_finalize(m_statement); }
+SqliteStatement::~SqliteStatement()
+{
+    if (!m_statement)
+        return;
+    sqlite3_reset(m_statement);
+    sqlite3_clear_bindings(m_statement);
+    GiveBack(m_db, m_sql, m_statement);
+}
 
 SqliteStatement& SqliteStatement::Bind(int index, int64_t value)
 {

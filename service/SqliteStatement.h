@@ -1,7 +1,8 @@
 #pragma once
 
 // One prepared SQLite statement: bind by position (from 1), step, read columns (from 0).
-// Failures throw SqliteError.
+// Failures throw SqliteError. Prepared statements are kept per connection and text and reused,
+// as the service runs the same few statements on every call; CloseConnection finalizes them.
 
 #include <cstdint>
 #include <string>
@@ -36,8 +37,12 @@ public:
     std::vector<uint8_t> Blob(int column) const;
     bool IsNull(int column) const;
 
+    // Finalizes the connection's kept statements, then closes it.
+    static void CloseConnection(sqlite3* db);
+
 private:
     sqlite3* m_db = nullptr;
+    std::string m_sql;
     sqlite3_stmt* m_statement = nullptr;
 };
 
