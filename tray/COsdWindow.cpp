@@ -97,7 +97,7 @@ void COsdWindow::Refresh()
         Paint(painter);
     }
     // The window's shape: everything that is not the key colour.
-    m_shape = QRegion(QBitmap::fromImage(m_image.createMaskFromColor(osd::kKeyColour, Qt::MaskOutColor)));
+    m_shape = QRegion(QBitmap::fromImage(m_image.createMaskFromColor(osd::kKeyColour, Qt::MaskInColor)));
     if (!m_shape.isEmpty())
         setMask(m_shape);
 }
