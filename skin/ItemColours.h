@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+class QWidget;
+
 namespace quor::skin {
 
 // Border widths a document may give.
@@ -21,5 +23,8 @@ struct ItemColours {
     int32_t disabledBorder = 0xFFFFFF;
     int borderWidth = 1;
 };
+
+// Gives a Qt list or edit widget the colours: base, text and the selected-row pair.
+void ApplyColours(QWidget& widget, const ItemColours& colours);
 
 } // namespace quor::skin

@@ -37,6 +37,9 @@
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <tuple>
+#include <utility>
 
 namespace quor::skin {
 
@@ -55,6 +58,11 @@ constexpr std::array<const char*, kIconCount> kMacroIconElements{
 
 // Whether an attribute's value may be replaced per language.
 enum class Overridable { No, Yes };
+
+QPixmap OwnCopy(const QImage* image)
+{
+    return image ? MakePrivateCopy(*image, image->width(), image->height()) : QPixmap();
+}
 
 std::u16string Widen(const char* ascii)
 {
@@ -80,6 +88,11 @@ private:
     const QImage* Picture(pugi::xml_node element, const char* child) const;
     const QImage* DeviceBitmap(pugi::xml_node element, const char* child) const;
     ScrollBarBitmaps ScrollBar(pugi::xml_node element) const;
+    // Copies of a first bitmap and of a second one that is read only when the first loads.
+    std::pair<QPixmap, QPixmap> BitmapPair(pugi::xml_node element, const char* first, const char* second,
+                                           ResourceKind kind) const;
+    // The LISTCOLUMN children, or nothing when one of them is invalid or there is none.
+    std::optional<std::vector<ListColumn>> Columns(pugi::xml_node element, bool macroTypesOnly) const;
     template <class T>
     T* Referenced(pugi::xml_node element, const char* attribute, int kind) const
     {
@@ -201,17 +214,44 @@ ScrollBarBitmaps Loader::ScrollBar(pugi::xml_node element) const
     const QImage* thumb = bar ? Picture(bar, "VSBMP_TMB") : nullptr;
     if (!thumb)
         return bitmaps;
-    auto copy = [&](const char* name) {
-        const QImage* image = Picture(bar, name);
-        return image ? MakePrivateCopy(*image, image->width(), image->height()) : QPixmap();
-    };
-    bitmaps.thumb = MakePrivateCopy(*thumb, thumb->width(), thumb->height());
-    bitmaps.top = copy("VSBMP_TOP");
-    bitmaps.up = copy("VSBMP_AUP");
-    bitmaps.span = copy("VSBMP_SPN");
-    bitmaps.down = copy("VSBMP_ADN");
-    bitmaps.bottom = copy("VSBMP_BOT");
+    bitmaps.thumb = OwnCopy(thumb);
+    bitmaps.top = OwnCopy(Picture(bar, "VSBMP_TOP"));
+    bitmaps.up = OwnCopy(Picture(bar, "VSBMP_AUP"));
+    bitmaps.span = OwnCopy(Picture(bar, "VSBMP_SPN"));
+    bitmaps.down = OwnCopy(Picture(bar, "VSBMP_ADN"));
+    bitmaps.bottom = OwnCopy(Picture(bar, "VSBMP_BOT"));
     return bitmaps;
+}
+
+std::pair<QPixmap, QPixmap> Loader::BitmapPair(pugi::xml_node element, const char* first, const char* second,
+                                               ResourceKind kind) const
+{
+    auto load = [&](const char* child) {
+        return kind == ResourceKind::DeviceBitmap ? DeviceBitmap(element, child) : Picture(element, child);
+    };
+    const QImage* image = load(first);
+    if (!image)
+        return {};
+    return {OwnCopy(image), OwnCopy(load(second))};
+}
+
+std::optional<std::vector<ListColumn>> Loader::Columns(pugi::xml_node element, bool macroTypesOnly) const
+{
+    std::vector<ListColumn> columns;
+    for (const pugi::xml_node node : FindAll(element, "LISTCOLUMN")) {
+        ListColumn column{ColumnNameFromName(AttributeValue(node, "name")),
+                          ColumnTypeFromName(AttributeValue(node, "type")), AttributeInt(node, "width"),
+                          AlignmentFromJustify(AttributeValue(node, "justify")), ElementText(node)};
+        const bool typeAccepted = macroTypesOnly
+                                      ? column.type == kColumnTypeIcon || column.type == kColumnTypeStatic
+                                      : column.type >= 0;
+        if (column.role < 0 || !typeAccepted || column.width == 0)
+            return std::nullopt;
+        columns.push_back(std::move(column));
+    }
+    if (columns.empty())
+        return std::nullopt;
+    return columns;
 }
 
 template <class T>
@@ -426,7 +466,7 @@ void Loader::VertSlider(pugi::xml_node element)
     const ItemRect rect = Rect(element, id, Overridable::Yes);
     auto slider = std::make_unique<CVertSlider>(m_owner);
     if (const QImage* knob = GetPicture(AttributeValue(element, "file")))
-        slider->m_knob = MakePrivateCopy(*knob, knob->width(), knob->height());
+        slider->m_knob = OwnCopy(knob);
     AddWindow(std::move(slider), id, kKindVertSlider, rect, m_owner);
 }
 
@@ -439,13 +479,7 @@ void Loader::SliderMulti(pugi::xml_node element)
     if (stages.empty() || !track)
         return;
     const ItemRect rect = Rect(element, id, Overridable::Yes);
-    QPixmap normal;
-    QPixmap over;
-    if (const QImage* image = DeviceBitmap(element, "SBMN")) {
-        normal = MakePrivateCopy(*image, image->width(), image->height());
-        if (const QImage* hover = DeviceBitmap(element, "SBMO"))
-            over = MakePrivateCopy(*hover, hover->width(), hover->height());
-    }
+    const auto [normal, over] = BitmapPair(element, "SBMN", "SBMO", ResourceKind::DeviceBitmap);
     auto slider = std::make_unique<CSliderHMulti>(track);
     slider->setGeometry(rect.ToQRect());
     if (HasAttribute(element, "interactive") >= 0)
@@ -474,11 +508,7 @@ void Loader::ApmSlider(pugi::xml_node element)
         return;
     const ItemRect rect = Rect(element, id, Overridable::Yes);
     auto slider = std::make_unique<CAPMSlider>(track);
-    if (const QImage* image = DeviceBitmap(element, "SBMN")) {
-        slider->m_normal = MakePrivateCopy(*image, image->width(), image->height());
-        if (const QImage* hover = DeviceBitmap(element, "SBMO"))
-            slider->m_over = MakePrivateCopy(*hover, hover->width(), hover->height());
-    }
+    std::tie(slider->m_normal, slider->m_over) = BitmapPair(element, "SBMN", "SBMO", ResourceKind::DeviceBitmap);
     AddWindow(std::move(slider), id, kKindApmSlider, rect, track);
 }
 
@@ -489,11 +519,7 @@ void Loader::Marker(pugi::xml_node element)
         return;
     const ItemRect rect = Rect(element, id, Overridable::Yes);
     auto marker = std::make_unique<CDMarker>(m_owner);
-    if (const QImage* background = Picture(element, "SBMN")) {
-        marker->m_background = MakePrivateCopy(*background, background->width(), background->height());
-        if (const QImage* mark = Picture(element, "MARK"))
-            marker->m_mark = MakePrivateCopy(*mark, mark->width(), mark->height());
-    }
+    std::tie(marker->m_background, marker->m_mark) = BitmapPair(element, "SBMN", "MARK", ResourceKind::Picture);
     AddWindow(std::move(marker), id, kKindMarker, rect, m_owner);
 }
 
@@ -549,21 +575,14 @@ void Loader::MacroDisplay(pugi::xml_node element)
     const int id = ItemId(element);
     if (id < 0)
         return;
-    std::vector<ListColumn> columns;
-    for (const pugi::xml_node node : FindAll(element, "LISTCOLUMN")) {
-        ListColumn column{ColumnNameFromName(AttributeValue(node, "name")),
-                          ColumnTypeFromName(AttributeValue(node, "type")), AttributeInt(node, "width"),
-                          AlignmentFromJustify(AttributeValue(node, "justify")), ElementText(node)};
-        const bool typeAccepted = column.type == kColumnTypeIcon || column.type == kColumnTypeStatic;
-        if (column.role < 0 || !typeAccepted || column.width == 0)
-            return;
-        // The description column leaves room for the separator on both sides, as written.
+    auto columns = Columns(element, true);
+    if (!columns)
+        return;
+    // The description column leaves room for the separator on both sides, as written.
+    for (auto& column : *columns) {
         if (column.role == kColumnMacroEventDescription)
             column.width -= 2 * AttributeInt(element, "bdrwidth");
-        columns.push_back(std::move(column));
     }
-    if (columns.empty())
-        return;
 
     const ItemRect rect = Rect(element, id, Overridable::Yes);
     auto display = std::make_unique<CMacroDisplayItem>(m_owner);
@@ -583,7 +602,7 @@ void Loader::MacroDisplay(pugi::xml_node element)
     Colours(element, colours);
     display->SetColours(colours);
     display->SetFont(Font(element, id));
-    display->SetColumns(std::move(columns));
+    display->SetColumns(std::move(*columns));
     const ScrollBarBitmaps bar = ScrollBar(element);
     if (bar.Present() && bar.Width() >= kMinScrollBarWidth) {
         auto* scrollBar = new CVScrollBar(bar.Width(), display.get(), bar);
@@ -599,16 +618,8 @@ void Loader::ListCtrl(pugi::xml_node element)
     const int id = ItemId(element);
     if (id < 0)
         return;
-    std::vector<ListColumn> columns;
-    for (const pugi::xml_node node : FindAll(element, "LISTCOLUMN")) {
-        ListColumn column{ColumnNameFromName(AttributeValue(node, "name")),
-                          ColumnTypeFromName(AttributeValue(node, "type")), AttributeInt(node, "width"),
-                          DT_LEFT, ElementText(node)};
-        if (column.role < 0 || column.type < 0 || column.width == 0)
-            return;
-        columns.push_back(std::move(column));
-    }
-    if (columns.empty())
+    auto columns = Columns(element, false);
+    if (!columns)
         return;
     const ItemRect rect = Rect(element, id, Overridable::Yes);
     auto list = std::make_unique<CXListCtrl>(m_owner);
@@ -623,7 +634,7 @@ void Loader::ListCtrl(pugi::xml_node element)
     Colours(element, colours);
     list->SetColours(colours);
     list->SetFont(Font(element, id));
-    list->SetColumns(std::move(columns));
+    list->SetColumns(std::move(*columns));
     AddWindow(std::move(list), id, kKindListCtrl, rect, m_owner);
 }
 

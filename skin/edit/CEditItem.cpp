@@ -17,12 +17,7 @@ CEditItem::CEditItem(QWidget* parent) : MessageWindow<QLineEdit>(parent)
 void CEditItem::SetColours(const ItemColours& colours)
 {
     m_colours = colours;
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Base, ToQColor(colours.back));
-    palette.setColor(QPalette::Text, ToQColor(colours.text));
-    palette.setColor(QPalette::Highlight, ToQColor(colours.backHighlight));
-    palette.setColor(QPalette::HighlightedText, ToQColor(colours.textHighlight));
-    setPalette(palette);
+    ApplyColours(*this, colours);
     setTextMargins(colours.borderWidth, colours.borderWidth, colours.borderWidth, colours.borderWidth);
 }
 

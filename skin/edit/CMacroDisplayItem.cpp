@@ -25,27 +25,21 @@ CMacroDisplayItem::CMacroDisplayItem(QWidget* parent) : MessageWindow<QTreeWidge
     header()->setVisible(false);
 }
 
+CMacroDisplayItem::~CMacroDisplayItem()
+{
+    delete m_scrollBar.data();
+}
+
 void CMacroDisplayItem::SetColumns(std::vector<ListColumn> columns)
 {
     m_columns = std::move(columns);
-    QStringList titles;
-    for (const auto& column : m_columns)
-        titles << QString::fromStdU16String(TranslatedText(column.title));
-    setColumnCount(static_cast<int>(m_columns.size()));
-    setHeaderLabels(titles);
-    for (std::size_t i = 0; i < m_columns.size(); ++i)
-        setColumnWidth(static_cast<int>(i), m_columns[i].width);
+    ApplyColumns(*this, m_columns);
 }
 
 void CMacroDisplayItem::SetColours(const ItemColours& colours)
 {
     m_colours = colours;
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Base, ToQColor(colours.back));
-    palette.setColor(QPalette::Text, ToQColor(colours.text));
-    palette.setColor(QPalette::Highlight, ToQColor(colours.backHighlight));
-    palette.setColor(QPalette::HighlightedText, ToQColor(colours.textHighlight));
-    setPalette(palette);
+    ApplyColours(*this, colours);
 }
 
 void CMacroDisplayItem::SetFont(const CFontItem* font)

@@ -8,8 +8,10 @@
 #include "skin/CGUIItem.h"
 #include "skin/ItemColours.h"
 #include "skin/lists/ListColumn.h"
+#include "skin/text/CVScrollBar.h"
 
 #include <QPixmap>
+#include <QPointer>
 #include <QTreeWidget>
 
 #include <array>
@@ -19,7 +21,7 @@
 namespace quor::skin {
 
 class CFontItem;
-class CVScrollBar;
+
 
 // Row icons, in image-key order.
 enum MacroIcon { kIconKeyDown, kIconKeyUp, kIconClickOn, kIconClickOff, kIconMouseOn, kIconMouseOff, kIconCount };
@@ -28,6 +30,8 @@ inline constexpr std::u16string_view kDefaultKeyboardLayout = u"00000409";
 class CMacroDisplayItem : public win::MessageWindow<QTreeWidget>, public CGUIItem {
 public:
     explicit CMacroDisplayItem(QWidget* parent);
+    // The scroll bar, a sibling window, goes with the display.
+    ~CMacroDisplayItem() override;
 
     // Column titles are looked up when they are keys.
     void SetColumns(std::vector<ListColumn> columns);
@@ -54,7 +58,7 @@ private:
     ItemColours m_colours{.text = 0xFFFFFF, .textHighlight = 0, .back = 0, .backHighlight = 0xFFFFFF,
                           .border = 0xFFFFFF};
     const CFontItem* m_font = nullptr;
-    CVScrollBar* m_scrollBar = nullptr;
+    QPointer<CVScrollBar> m_scrollBar;
 };
 
 } // namespace quor::skin

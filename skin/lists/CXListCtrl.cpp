@@ -20,13 +20,7 @@ CXListCtrl::CXListCtrl(QWidget* parent) : MessageWindow<QTreeWidget>(parent)
 void CXListCtrl::SetColumns(std::vector<ListColumn> columns)
 {
     m_columns = std::move(columns);
-    QStringList titles;
-    for (const auto& column : m_columns)
-        titles << QString::fromStdU16String(TranslatedText(column.title));
-    setColumnCount(static_cast<int>(m_columns.size()));
-    setHeaderLabels(titles);
-    for (std::size_t i = 0; i < m_columns.size(); ++i)
-        setColumnWidth(static_cast<int>(i), m_columns[i].width);
+    ApplyColumns(*this, m_columns);
 }
 
 void CXListCtrl::SetHeader(bool shown, int32_t back, int32_t text)
@@ -44,12 +38,7 @@ void CXListCtrl::SetHeader(bool shown, int32_t back, int32_t text)
 void CXListCtrl::SetColours(const ItemColours& colours)
 {
     m_colours = colours;
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Base, ToQColor(colours.back));
-    palette.setColor(QPalette::Text, ToQColor(colours.text));
-    palette.setColor(QPalette::Highlight, ToQColor(colours.backHighlight));
-    palette.setColor(QPalette::HighlightedText, ToQColor(colours.textHighlight));
-    setPalette(palette);
+    ApplyColours(*this, colours);
 }
 
 void CXListCtrl::SetFont(const CFontItem* font)
