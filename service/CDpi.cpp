@@ -2,20 +2,11 @@
 
 #include "device/_IDPIEvents.h"
 #include "platform/com/Com.h"
-#include "service/EventDispatcher.h"
 #include "service/MouseLayout.h"
 
 #include <algorithm>
 
 namespace quor::service {
-
-CDpi::~CDpi()
-{
-    if (m_events) {
-        m_mouse->Dispatcher().Remove(m_events.Get());
-        m_events->DetachContainer();
-    }
-}
 
 void* CDpi::Find(REFIID iid)
 {
@@ -143,21 +134,7 @@ HRESULT CDpi::EnumConnectionPoints(void** points)
 
 HRESULT CDpi::FindConnectionPoint(REFIID iid, IConnectionPoint** point)
 {
-    if (!point)
-        return E_POINTER;
-    *point = nullptr;
-    if (iid != IID__IDPIEvents)
-        return CONNECT_E_NOCONNECTION;
-    std::lock_guard lock(m_mutex);
-    if (!m_events) {
-        m_events = quor::com::ConnectionPoint::Create(iid, this);
-        if (!m_events)
-            return E_OUTOFMEMORY;
-        m_mouse->Dispatcher().AddDpiEvents(m_id, m_events.Get());
-    }
-    m_events->AddRef();
-    *point = m_events.Get();
-    return S_OK;
+    return m_events.FindConnectionPoint(this, iid, point);
 }
 
 } // namespace quor::service

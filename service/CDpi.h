@@ -3,20 +3,22 @@
 // The sensitivity of one profile, and the source of its sensitivity events.
 
 #include "device/IDPI.h"
-#include "platform/com/ConnectionPoint.h"
+#include "device/_IDPIEvents.h"
 #include "platform/com/IConnectionPointContainer.h"
 #include "service/ComObject.h"
+#include "service/EventSource.h"
 #include "service/VirtualMouse.h"
 
 #include <memory>
-#include <mutex>
 
 namespace quor::service {
 
 class CDpi final : public ComObject<IDPI, IConnectionPointContainer> {
 public:
-    CDpi(std::shared_ptr<VirtualMouse> mouse, REFGUID id) : m_mouse(std::move(mouse)), m_id(id) {}
-    ~CDpi() override;
+    CDpi(std::shared_ptr<VirtualMouse> mouse, REFGUID id)
+        : m_mouse(mouse), m_id(id), m_events(std::move(mouse), IID__IDPIEvents, id)
+    {
+    }
 
     HRESULT GetCurrent(int32_t* x, int32_t* y) override;
     HRESULT SetCurrent(int32_t x, int32_t y) override;
@@ -35,8 +37,7 @@ private:
 
     std::shared_ptr<VirtualMouse> m_mouse;
     const GUID m_id;
-    std::mutex m_mutex;
-    quor::com::ComPtr<quor::com::ConnectionPoint> m_events;
+    EventSource m_events;
 };
 
 } // namespace quor::service

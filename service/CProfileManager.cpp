@@ -2,18 +2,9 @@
 
 #include "device/_IProfileManagerEvents.h"
 #include "service/CProfile.h"
-#include "service/EventDispatcher.h"
 #include "service/TextConversion.h"
 
 namespace quor::service {
-
-CProfileManager::~CProfileManager()
-{
-    if (m_events) {
-        m_mouse->Dispatcher().Remove(m_events.Get());
-        m_events->DetachContainer();
-    }
-}
 
 void* CProfileManager::Find(REFIID iid)
 {
@@ -111,22 +102,7 @@ HRESULT CProfileManager::EnumConnectionPoints(void** points)
 
 HRESULT CProfileManager::FindConnectionPoint(REFIID iid, IConnectionPoint** point)
 {
-    if (!point)
-        return E_POINTER;
-    *point = nullptr;
-    if (iid != IID__IProfileManagerEvents)
-        return CONNECT_E_NOCONNECTION;
-    std::lock_guard lock(m_mutex);
-    if (!m_events) {
-        // Made on first request, so short-lived managers never start the event watcher.
-        m_events = quor::com::ConnectionPoint::Create(iid, this);
-        if (!m_events)
-            return E_OUTOFMEMORY;
-        m_mouse->Dispatcher().AddProfileEvents(m_events.Get());
-    }
-    m_events->AddRef();
-    *point = m_events.Get();
-    return S_OK;
+    return m_events.FindConnectionPoint(this, iid, point);
 }
 
 } // namespace quor::service

@@ -3,20 +3,22 @@
 // The profiles of the virtual mouse, and the source of its profile events.
 
 #include "device/IProfileManager.h"
-#include "platform/com/ConnectionPoint.h"
+#include "device/_IProfileManagerEvents.h"
 #include "platform/com/IConnectionPointContainer.h"
 #include "service/ComObject.h"
+#include "service/EventSource.h"
 #include "service/VirtualMouse.h"
 
 #include <memory>
-#include <mutex>
 
 namespace quor::service {
 
 class CProfileManager final : public ComObject<IProfileManager, IConnectionPointContainer> {
 public:
-    explicit CProfileManager(std::shared_ptr<VirtualMouse> mouse) : m_mouse(std::move(mouse)) {}
-    ~CProfileManager() override;
+    explicit CProfileManager(std::shared_ptr<VirtualMouse> mouse)
+        : m_mouse(mouse), m_events(std::move(mouse), IID__IProfileManagerEvents, GUID_NULL)
+    {
+    }
 
     HRESULT GetProfileAt(uint32_t index, IProfile** profile) override;
     HRESULT GetProfileById(REFGUID id, IProfile** profile) override;
@@ -35,8 +37,7 @@ private:
     HRESULT MakeProfile(REFGUID id, IProfile** profile);
 
     std::shared_ptr<VirtualMouse> m_mouse;
-    std::mutex m_mutex;
-    quor::com::ComPtr<quor::com::ConnectionPoint> m_events;
+    EventSource m_events;
 };
 
 } // namespace quor::service
