@@ -15,7 +15,8 @@ namespace quor::service {
 
 namespace {
 
-// Version 1 had no plug state and no event log.
+// Version 1 had no plug state and no event log. A new store is made as version 1 and upgraded,
+// so fresh and upgraded stores are alike.
 constexpr const char* kSchemaV1 = R"(
 CREATE TABLE device(id INTEGER PRIMARY KEY CHECK (id = 1), current_profile TEXT,
   accel_enabled INTEGER NOT NULL, accel_level INTEGER NOT NULL, polling_interval INTEGER NOT NULL);
@@ -34,20 +35,6 @@ CREATE TABLE event(sequence INTEGER PRIMARY KEY AUTOINCREMENT, kind INTEGER NOT 
   profile TEXT, value INTEGER NOT NULL, x INTEGER NOT NULL, y INTEGER NOT NULL);
 )";
 
-constexpr const char* kSchemaV2 = R"(
-CREATE TABLE device(id INTEGER PRIMARY KEY CHECK (id = 1), current_profile TEXT,
-  accel_enabled INTEGER NOT NULL, accel_level INTEGER NOT NULL, polling_interval INTEGER NOT NULL,
-  plugged INTEGER NOT NULL DEFAULT 1);
-CREATE TABLE profile(id TEXT PRIMARY KEY, position INTEGER NOT NULL UNIQUE, name TEXT NOT NULL,
-  program TEXT NOT NULL, flags INTEGER NOT NULL, range_min INTEGER NOT NULL,
-  range_max INTEGER NOT NULL, range_step INTEGER NOT NULL, stage_index INTEGER NOT NULL,
-  current_x INTEGER NOT NULL, current_y INTEGER NOT NULL, stages BLOB NOT NULL,
-  buttons BLOB NOT NULL, keys BLOB NOT NULL, lights BLOB NOT NULL);
-CREATE TABLE macro(id TEXT PRIMARY KEY, position INTEGER NOT NULL UNIQUE, name TEXT NOT NULL,
-  events BLOB NOT NULL);
-CREATE TABLE event(sequence INTEGER PRIMARY KEY AUTOINCREMENT, kind INTEGER NOT NULL,
-  profile TEXT, value INTEGER NOT NULL, x INTEGER NOT NULL, y INTEGER NOT NULL);
-)";
 
 void Exec(sqlite3* db, const std::string& sql)
 {
@@ -94,7 +81,8 @@ HRESULT CreateStore(const std::filesystem::path& path, const DeviceStore::Popula
     HRESULT result = S_OK;
     try {
         Exec(db, "BEGIN IMMEDIATE");
-        Exec(db, kSchemaV2);
+        Exec(db, kSchemaV1);
+        Exec(db, kUpgradeV1ToV2);
         populate(db);
         Exec(db, "PRAGMA application_id = " + std::to_string(DeviceStore::kApplicationId));
         Exec(db, "PRAGMA user_version = " + std::to_string(DeviceStore::kSchemaVersion));
@@ -118,8 +106,6 @@ const char* DeviceStoreSchema(int version)
     switch (version) {
     case 1:
         return kSchemaV1;
-    case 2:
-        return kSchemaV2;
     default:
         return nullptr;
     }

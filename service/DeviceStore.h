@@ -49,7 +49,7 @@ private:
     std::mutex m_mutex;
 };
 
-// Schema statements of one version, for making a store and for tests of the upgrade.
+// The statements that made a store of the first version, for tests of the upgrade.
 const char* DeviceStoreSchema(int version);
 
 } // namespace quor::service

@@ -473,17 +473,6 @@ struct EventSink final : _IDPIEvents, _IProfileManagerEvents {
     std::vector<std::thread::id> threads;
 };
 
-DWORD Advise(IUnknown* source, REFIID events, IUnknown* sink)
-{
-    ComPtr<IConnectionPointContainer> container;
-    EXPECT_EQ(source->QueryInterface(IID_IConnectionPointContainer, container.PutVoid()), S_OK);
-    ComPtr<IConnectionPoint> point;
-    EXPECT_EQ(container->FindConnectionPoint(events, point.Put()), S_OK);
-    DWORD cookie = 0;
-    EXPECT_EQ(point->Advise(sink, &cookie), S_OK);
-    return cookie;
-}
-
 TEST_F(DeviceServiceTest, EventsReachSinksOnTheirThreadAndOnlyForRealChanges)
 {
     EventSink sink;

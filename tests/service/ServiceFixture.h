@@ -11,6 +11,7 @@
 #include "device/IProfileManager.h"
 #include "platform/com/Com.h"
 #include "platform/com/ComPtr.h"
+#include "platform/com/IConnectionPointContainer.h"
 #include "service/DeviceService.h"
 #include "support/TempDir.h"
 
@@ -23,6 +24,22 @@
 namespace quor::test {
 
 using quor::com::ComPtr;
+
+// Subscribes sink to the events iid of source; the cookie, 0 on failure.
+inline DWORD Advise(IUnknown* source, REFIID events, IUnknown* sink)
+{
+    ComPtr<IConnectionPointContainer> container;
+    EXPECT_EQ(source->QueryInterface(IID_IConnectionPointContainer, container.PutVoid()), S_OK);
+    ComPtr<IConnectionPoint> point;
+    if (container) {
+        EXPECT_EQ(container->FindConnectionPoint(events, point.Put()), S_OK);
+    }
+    DWORD cookie = 0;
+    if (point) {
+        EXPECT_EQ(point->Advise(sink, &cookie), S_OK);
+    }
+    return cookie;
+}
 
 class ServiceFixture : public testing::Test {
 protected:

@@ -72,16 +72,6 @@ struct Sink final : _IDPIEvents, _IProfileManagerEvents {
     std::vector<int32_t> profiles;
 };
 
-void Advise(IUnknown* source, REFIID events, IUnknown* sink)
-{
-    ComPtr<IConnectionPointContainer> container;
-    ASSERT_EQ(source->QueryInterface(IID_IConnectionPointContainer, container.PutVoid()), S_OK);
-    ComPtr<IConnectionPoint> point;
-    ASSERT_EQ(container->FindConnectionPoint(events, point.Put()), S_OK);
-    DWORD cookie = 0;
-    ASSERT_EQ(point->Advise(sink, &cookie), S_OK);
-}
-
 bool Pump(const std::function<bool()>& condition)
 {
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
