@@ -39,13 +39,13 @@ std::shared_ptr<Apartment> Apartment::Current(Create create)
     return t_apartment.apartment;
 }
 
-bool Apartment::Post(std::function<void()> call)
+bool Apartment::Post(std::function<void()> call, Kind kind)
 {
     {
         std::lock_guard lock(m_mutex);
         if (m_closed)
             return false;
-        m_queue.push_back(std::move(call));
+        m_queue.push_back({std::move(call), kind});
     }
     const uint64_t one = 1;
     // The counter saturating (EAGAIN) still leaves the descriptor readable.
@@ -59,16 +59,24 @@ void Apartment::Drain()
     [[maybe_unused]] auto readBytes = read(m_eventFd, &count, sizeof count);
 }
 
+void Apartment::RunEssential(std::deque<Call>& calls)
+{
+    for (auto& call : calls) {
+        if (call.kind == Kind::Essential)
+            call.run();
+    }
+}
+
 size_t Apartment::Pump()
 {
     Drain();
-    std::deque<std::function<void()>> calls;
+    std::deque<Call> calls;
     {
         std::lock_guard lock(m_mutex);
         calls.swap(m_queue);
     }
     for (auto& call : calls)
-        call();
+        call.run();
     return calls.size();
 }
 
@@ -82,22 +90,24 @@ size_t Apartment::WaitAndPump(int timeoutMs)
 
 void Apartment::Clear()
 {
-    std::deque<std::function<void()>> calls;
+    std::deque<Call> calls;
     {
         std::lock_guard lock(m_mutex);
         calls.swap(m_queue);
     }
     Drain();
+    RunEssential(calls);
 }
 
 void Apartment::Close()
 {
-    std::deque<std::function<void()>> calls;
+    std::deque<Call> calls;
     {
         std::lock_guard lock(m_mutex);
         m_closed = true;
         calls.swap(m_queue);
     }
+    RunEssential(calls);
 }
 
 } // namespace quor::com

@@ -23,27 +23,34 @@ public:
     enum class Create { No, Yes };
     static std::shared_ptr<Apartment> Current(Create create = Create::Yes);
 
-    // Queues a call; false when the apartment's thread has ended.
-    bool Post(std::function<void()> call);
+    // Queues a call; false when the apartment's thread has ended. A call that must not be lost
+    // (such as a sink's final Release) is Essential: dropping the queue runs it instead.
+    enum class Kind { Event, Essential };
+    bool Post(std::function<void()> call, Kind kind = Kind::Event);
     // Runs what is queued now (calls queued meanwhile wait for the next pump); owning thread only.
     size_t Pump();
     // Waits up to timeout_ms for queued calls (-1: no limit), then pumps.
     size_t WaitAndPump(int timeoutMs);
-    // Drops queued calls without running them.
+    // Drops queued events without running them (essential calls still run).
     void Clear();
-    // The thread has ended: no more calls are accepted.
+    // The thread is ending: no more calls are accepted; essential calls still run.
     void Close();
 
     bool IsCurrentThread() const { return std::this_thread::get_id() == m_owner; }
     int EventFd() const { return m_eventFd; }
 
 private:
+    struct Call {
+        std::function<void()> run;
+        Kind kind = Kind::Event;
+    };
     void Drain();
+    static void RunEssential(std::deque<Call>& calls);
 
     const std::thread::id m_owner = std::this_thread::get_id();
     int m_eventFd = -1;
     std::mutex m_mutex;
-    std::deque<std::function<void()>> m_queue;
+    std::deque<Call> m_queue;
     bool m_closed = false;
 };
 

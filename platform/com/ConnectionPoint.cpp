@@ -33,7 +33,7 @@ void ConnectionPoint::Disconnect(const std::shared_ptr<Connection>& connection)
     connection->active = false;
     IUnknown* sink = connection->sink;
     auto apartment = connection->apartment.lock();
-    if (apartment && !apartment->IsCurrentThread() && apartment->Post([sink] { sink->Release(); }))
+    if (apartment && !apartment->IsCurrentThread() && apartment->Post([sink] { sink->Release(); }, Apartment::Kind::Essential))
         return;
     // Our own thread, or the sink's thread has ended and nobody else can be calling it.
     sink->Release();

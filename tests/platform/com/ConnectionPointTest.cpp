@@ -123,6 +123,27 @@ TEST_F(ConnectionPointTest, SinkOfAnotherThreadIsReleasedThereAndNeverCalledHere
     EXPECT_TRUE(released);
 }
 
+TEST_F(ConnectionPointTest, ASinksLastReleaseIsNotLostWhenItsThreadUninitializesWithoutPumping)
+{
+    std::atomic<bool> advised = false;
+    std::atomic<bool> unadvised = false;
+    std::thread owner([&] {
+        CoInitialize(nullptr);
+        DWORD cookie = 0;
+        EXPECT_EQ(m_point->Advise(m_sink, &cookie), S_OK);
+        advised = true;
+        quor::test::WaitUntil([&] { return unadvised.load(); });
+        FireValue(*m_point, 1); // no sink any more: nothing queued
+        CoUninitialize();       // the queued release runs here
+        EXPECT_EQ(m_sink->m_references, 1u);
+    });
+    ASSERT_TRUE(quor::test::WaitUntil([&] { return advised.load(); }));
+    EXPECT_EQ(m_point->Unadvise(1), S_OK);
+    unadvised = true;
+    owner.join();
+    EXPECT_TRUE(m_sink->values.empty());
+}
+
 TEST_F(ConnectionPointTest, AdviseRefusesMissingOrWrongSinks)
 {
     struct Stranger : IUnknown {
