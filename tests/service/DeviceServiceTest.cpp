@@ -506,6 +506,37 @@ TEST_F(DeviceServiceTest, EventsReachSinksOnTheirThreadAndOnlyForRealChanges)
         EXPECT_EQ(thread, std::this_thread::get_id());
 }
 
+TEST_F(DeviceServiceTest, TwoThreadsWritingAtOnceLoseNothing)
+{
+    // As the configurator's background writer and its window do: each thread its own objects.
+    constexpr uint32_t kCalls = 200;
+    auto write = [&](uint32_t firstKey) {
+        CoInitialize(nullptr);
+        auto keys = ProfileInterface<IKeyMap>(CurrentProfile().Get(), IID_IKeyMap);
+        DeviceAssignment all[24];
+        uint32_t count = 24;
+        ASSERT_EQ(keys->GetAll(&count, all), S_OK);
+        for (uint32_t call = 0; call < kCalls; ++call) {
+            DeviceAssignment record = all[firstKey + call % 12];
+            record.SetHalf(12, static_cast<uint16_t>(call));
+            ASSERT_EQ(keys->SetAssignments(1, &record), S_OK);
+        }
+        CoUninitialize();
+    };
+    std::thread numberRow(write, 0);
+    std::thread keypad(write, 12);
+    numberRow.join();
+    keypad.join();
+    DeviceAssignment all[24];
+    uint32_t count = 24;
+    ASSERT_EQ(ProfileInterface<IKeyMap>(CurrentProfile().Get(), IID_IKeyMap)->GetAll(&count, all), S_OK);
+    for (uint32_t key = 0; key < 24; ++key) {
+        const uint32_t slot = key % 12;
+        const uint32_t lastCall = (kCalls - 1) / 12 * 12 + slot < kCalls ? (kCalls - 1) / 12 * 12 + slot : (kCalls - 1) / 12 * 12 + slot - 12;
+        EXPECT_EQ(all[key].Half(12), lastCall) << key;
+    }
+}
+
 TEST_F(DeviceServiceTest, UnpluggedTheDeviceIsNotFoundAndHeldObjectsFail)
 {
     auto profile = CurrentProfile();
