@@ -67,7 +67,7 @@ bool RunWriter(const std::shared_ptr<WriterParameters>& parameters)
         result = transfer.Write(*parameters->store, parameters->mask);
     }
     // The device settles before it is let go; no new write starts meanwhile.
-    std::this_thread::sleep_for(parameters->pause);
+    parameters->state->Pause(parameters->pause);
     parameters->completion(*parameters);
     CoUninitialize();
     return result;
@@ -85,6 +85,8 @@ std::u16string VersionText(uint32_t major, uint32_t minor)
 CMouse::~CMouse()
 {
     if (m_writer) {
+        // Nothing follows this object's last write, so the writer need not keep the device.
+        m_writer->EndPause();
         if (!m_writer->WaitDone(kWriterWaitOnDestruction)) {
             // The writer keeps what it owns; it stops before it touches the store again.
             m_writer->Abandon();

@@ -15,9 +15,12 @@
 
 class WriterState {
 public:
-    // Holds the step mutex in lock; false (lock released) when the owner gave the writer up.
+    // Ends the step lock holds, if any, and holds the step mutex for the next one in it; false
+    // (lock released) when the owner gave the writer up.
     bool Step(std::unique_lock<std::mutex>& lock)
     {
+        if (lock.owns_lock())
+            lock.unlock();
         lock = std::unique_lock(m_stepMutex);
         if (m_abandoned) {
             lock.unlock();
@@ -31,6 +34,21 @@ public:
     {
         std::lock_guard lock(m_stepMutex);
         m_abandoned = true;
+    }
+
+    // The pause after a write; it ends early once the owner no longer needs it.
+    void Pause(std::chrono::milliseconds length)
+    {
+        std::unique_lock lock(m_doneMutex);
+        m_doneChanged.wait_for(lock, length, [this] { return m_pauseEnded; });
+    }
+    void EndPause()
+    {
+        {
+            std::lock_guard lock(m_doneMutex);
+            m_pauseEnded = true;
+        }
+        m_doneChanged.notify_all();
     }
 
     void MarkDone()
@@ -59,4 +77,5 @@ private:
     mutable std::mutex m_doneMutex;
     std::condition_variable m_doneChanged;
     bool m_done = false;
+    bool m_pauseEnded = false;
 };
