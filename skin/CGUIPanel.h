@@ -30,6 +30,8 @@ public:
     virtual void BindPageItems() = 0;
 
     bool IsCreated() const { return m_created; }
+    QWidget* ParentWindow() const { return m_parent; }
+    int TemplateId() const { return m_templateId; }
     CGUIItemList& Items() { return m_items; }
     const ItemRect& PanelRect() const { return m_rect; }
     const QRegion& Region() const { return m_region; }

@@ -6,8 +6,6 @@
 #include <QFontDatabase>
 #include <QString>
 
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace quor::skin {
@@ -32,14 +30,6 @@ uint64_t MeasureSize(const std::filesystem::path& path)
     return error ? 0 : size;
 }
 
-std::vector<char> ReadWhole(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return {};
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
 QString ToQString(const std::filesystem::path& path)
 {
     return QString::fromStdU16String(path.u16string());
@@ -51,7 +41,7 @@ void Load(CResource& record)
         return;
     switch (record.m_kind) {
     case ResourceKind::Picture: {
-        const std::vector<char> bytes = ReadWhole(record.m_path);
+        const std::vector<char> bytes = ReadWholeFile(record.m_path);
         if (!bytes.empty())
             record.m_image = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()),
                                               static_cast<int>(bytes.size()));
@@ -77,7 +67,7 @@ void Load(CResource& record)
         break;
     case ResourceKind::RawFile:
         if (MeasureSize(record.m_path) > 0)
-            record.m_bytes = ReadWhole(record.m_path);
+            record.m_bytes = ReadWholeFile(record.m_path);
         record.m_size = record.m_bytes.size();
         break;
     }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 namespace quor::skin {
 
@@ -19,5 +20,8 @@ inline constexpr std::string_view kLangFolder = "lang";
 bool IsNameInsideFolder(std::u16string_view name);
 
 std::optional<std::filesystem::path> SkinFilePath(std::string_view folder, std::u16string_view name);
+
+// The bytes of a regular file; empty when it is missing, not a regular file, or unreadable.
+std::vector<char> ReadWholeFile(const std::filesystem::path& path);
 
 } // namespace quor::skin

@@ -2,8 +2,6 @@
 
 #include "skin/SkinPath.h"
 
-#include <fstream>
-#include <iterator>
 
 namespace quor::skin {
 
@@ -71,11 +69,7 @@ bool XmlDocument::Load(std::u16string_view name)
     const auto path = SkinFilePath(kXmlFolder, name);
     if (!path)
         return false;
-    std::ifstream file(*path, std::ios::binary);
-    if (!file)
-        return false;
-    const std::vector<char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    return LoadBytes(bytes);
+    return LoadBytes(ReadWholeFile(*path));
 }
 
 } // namespace quor::skin

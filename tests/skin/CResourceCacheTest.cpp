@@ -47,6 +47,9 @@ TEST_F(SkinTest, PictureLoaderDecodesAnyFormatAndTheBitmapLoaderOnlyBmp)
     EXPECT_FALSE(GetDeviceBitmap(u"track.png"));
     std::ofstream(Folder("skins/text.bmp")) << "not a picture";
     EXPECT_FALSE(GetPicture(u"text.bmp"));
+    std::filesystem::create_directory(Folder("skins/folder.bmp"));
+    EXPECT_FALSE(GetPicture(u"folder.bmp"));
+    EXPECT_FALSE(GetDeviceBitmap(u"folder.bmp"));
     for (const char16_t* outside : {u"../lang/english.txt", u"/etc/passwd", u"..\\xml\\Rules.xml", u""})
         EXPECT_FALSE(GetPicture(outside));
 }

@@ -3,6 +3,7 @@
 #include "skin/XmlDocument.h"
 #include "skin/XmlQueries.h"
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -97,9 +98,10 @@ TEST_F(SkinTest, LoadFailsForMissingEmptyOutsideAndUnparsableDocuments)
 {
     WriteDocument("Empty.xml", "");
     WriteDocument("Garbage.xml", "just words");
+    std::filesystem::create_directory(Folder("xml/Folder.xml"));
     XmlDocument document;
     const std::u16string_view names[] = {u"Missing.xml",   u"Empty.xml", u"Garbage.xml", u"../lang/english.txt",
-                                         u"/etc/hostname", u"",          u"sub\\..\\..\\x.xml"};
+                                         u"/etc/hostname", u"",          u"sub\\..\\..\\x.xml", u"Folder.xml"};
     for (std::size_t i = 0; i < std::size(names); ++i)
         EXPECT_FALSE(document.Load(names[i])) << "case " << i;
     // A broken document keeps what was parsed before the fault.
