@@ -1,12 +1,13 @@
 // The display windows on the offscreen platform: their kind of window, what they draw and how
 // long they stay.
 
+#include "QtWait.h"
+
 #include "platform/win/WindowClass.h"
 #include "tray/COsdController.h"
 
 #include <QApplication>
 #include <QScreen>
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -74,7 +75,7 @@ TEST_F(OsdDisplayTest, ProfileTextShowsAndHidesAgain)
     EXPECT_GT(shape.right(), Profile()->width() - 15);
     EXPECT_LT(shape.width(), Profile()->width() / 2);
     EXPECT_EQ(Pixel(Profile(), QPoint(0, 0)), osd::kKeyColour);
-    QTRY_VERIFY_WITH_TIMEOUT(!Profile()->isVisible(), 5000);
+    ASSERT_TRUE(quor::test::WaitForQt([&] { return !Profile()->isVisible(); }));
     EXPECT_TRUE(m_controller.GetState().profileText.empty());
     EXPECT_EQ(Profile()->HideRemainingMs(), -1);
 }
@@ -86,7 +87,7 @@ TEST_F(OsdDisplayTest, NewContentReplacesTheShownOneAndRestartsTheTwoSeconds)
     Deliver();
     ASSERT_TRUE(Profile()->isVisible());
     // Timers may run up to 5 % early, so the wait and the check leave room for that.
-    QTRY_VERIFY_WITH_TIMEOUT(Profile()->HideRemainingMs() < static_cast<int>(kOsdShowPeriodMs) - 500, 5000);
+    ASSERT_TRUE(quor::test::WaitForQt([&] { return Profile()->HideRemainingMs() < static_cast<int>(kOsdShowPeriodMs) - 500; }));
     m_controller.ShowProfileText(u"Second");
     Deliver();
     EXPECT_EQ(m_controller.GetState().profileText, u"Second");
@@ -156,7 +157,7 @@ TEST_F(OsdDisplayTest, HidingEndsTheSensitivityContent)
     m_controller.ShowSensitivity(2, u"800");
     Deliver();
     ASSERT_TRUE(Slider()->isVisible());
-    QTRY_VERIFY_WITH_TIMEOUT(!Slider()->isVisible(), 5000);
+    ASSERT_TRUE(quor::test::WaitForQt([&] { return !Slider()->isVisible(); }));
     EXPECT_EQ(m_controller.GetState().sensitivityMode, OsdState::SensitivityMode::None);
 }
 

@@ -2,6 +2,7 @@
 // raised by another process, automatic switching, connecting and disconnecting, the
 // configurator start and closing.
 
+#include "QtWait.h"
 #include "TrayFixture.h"
 
 #include "platform/system/DeviceNotifier.h"
@@ -13,7 +14,6 @@
 #include "tray/CDeviceManager.h"
 #include "tray/CVornSysTrayDlg.h"
 
-#include <QTest>
 
 #include <fstream>
 
@@ -106,13 +106,13 @@ TEST_F(TrayDialogTest, SensitivityEventsOfAnotherProcessShowTheGauges)
 {
     Start();
     ASSERT_EQ(Quorctl({"set-dpi", "800", "800"}), 0);
-    QTRY_VERIFY(SliderShown());
+    ASSERT_TRUE(quor::test::WaitForQt([&] { return SliderShown(); }));
     EXPECT_EQ(Display().GetState().sensitivityMode, OsdState::SensitivityMode::Single);
     EXPECT_EQ(Display().GetState().gaugeA.bars, 2u);
     EXPECT_EQ(Display().GetState().gaugeA.text, u"800");
 
     ASSERT_EQ(Quorctl({"set-dpi", "800", "1600"}), 0);
-    QTRY_VERIFY(Display().GetState().sensitivityMode == OsdState::SensitivityMode::XY);
+    ASSERT_TRUE(quor::test::WaitForQt([&] { return Display().GetState().sensitivityMode == OsdState::SensitivityMode::XY; }));
     EXPECT_EQ(Display().GetState().gaugeB.bars, 2u);
     EXPECT_EQ(Display().GetState().gaugeB.text, u"800");
     EXPECT_EQ(Display().GetState().gaugeA.bars, 5u);
@@ -141,11 +141,11 @@ TEST_F(TrayDialogTest, ProfileEventsOfAnotherProcessShowTheName)
     CountingTrayDlg& dialog = Start();
     ASSERT_EQ(Quorctl({"add-profile", "Work"}), 0);
     ASSERT_EQ(Quorctl({"activate", "Work"}), 0);
-    QTRY_VERIFY(ProfileShown());
+    ASSERT_TRUE(quor::test::WaitForQt([&] { return ProfileShown(); }));
     EXPECT_EQ(Display().GetState().profileText, u"Work");
     // The sensitivity subscription moved to the new active profile.
     ASSERT_EQ(Quorctl({"set-dpi", "1200", "1200"}), 0);
-    QTRY_VERIFY(SliderShown());
+    ASSERT_TRUE(quor::test::WaitForQt([&] { return SliderShown(); }));
     EXPECT_EQ(Display().GetState().gaugeA.text, u"1200");
 
     // With the profile display off, a profile event shows nothing.
@@ -262,20 +262,20 @@ TEST_F(TrayDialogTest, UnplugAndPlugByAnotherProcessLeaveOneSubscriptionPair)
 {
     CountingTrayDlg& dialog = Start();
     ASSERT_EQ(Quorctl({"unplug"}), 0);
-    QTRY_VERIFY(!dialog.IsConnected());
+    ASSERT_TRUE(quor::test::WaitForQt([&] { return !dialog.IsConnected(); }));
     EXPECT_EQ(dialog.GetDpiConnection(), nullptr);
     ASSERT_EQ(Quorctl({"plug"}), 0);
-    QTRY_VERIFY(dialog.IsConnected());
+    ASSERT_TRUE(quor::test::WaitForQt([&] { return dialog.IsConnected(); }));
     // An arrival while connected adds nothing.
     DeviceNotifier::SendDeviceChange(&dialog, DBT_DEVICEARRIVAL, kMousePath);
     ASSERT_TRUE(HasOnePair());
 
-    ASSERT_EQ(Quorctl({"set-dpi", "1800", "1800"}), 0);
-    QTRY_COMPARE(dialog.dpiEvents, 1);
+    ASSERT_EQ(Quorctl({"set-dpi", "1000", "1000"}), 0);
+    ASSERT_TRUE(quor::test::WaitForQt([&] { return dialog.dpiEvents == 1; })) << dialog.dpiEvents;
     ASSERT_EQ(Quorctl({"add-profile", "Later"}), 0);
     ASSERT_EQ(Quorctl({"activate", "Later"}), 0);
     // Events arrive in order: had a second subscription existed, its event would be here now.
-    QTRY_COMPARE(dialog.profileEvents, 1);
+    ASSERT_TRUE(quor::test::WaitForQt([&] { return dialog.profileEvents == 1; })) << dialog.profileEvents;
     EXPECT_EQ(dialog.dpiEvents, 1);
 }
 

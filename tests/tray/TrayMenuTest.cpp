@@ -1,6 +1,7 @@
 // The tray icon's menu: built from the device's profiles at each opening, and its profile
 // commands switching the virtual mouse.
 
+#include "QtWait.h"
 #include "TrayFixture.h"
 
 #include "platform/win/SystemMessages.h"
@@ -9,7 +10,6 @@
 #include "tray/CVornSysTrayDlg.h"
 #include "tray/TrayMenu.h"
 
-#include <QTest>
 #include <QWidget>
 
 namespace {
@@ -112,7 +112,7 @@ TEST_F(TrayMenuDeviceTest, MenuFollowsTheDeviceAndItsEntriesSwitchProfiles)
                                                   {QStringLiteral("Work"), false, true}, {QStringLiteral("Games")},
                                                   kSeparator, kClose}));
     FindMenuAction(*menu, ID_PROFILE_FIRST + 2)->trigger();
-    QTRY_VERIFY(Active() == u"Games");
+    ASSERT_TRUE(quor::test::WaitForQt([&] { return Active() == u"Games"; }));
     menu = OpenMenu();
     EXPECT_TRUE(FindMenuAction(*menu, ID_PROFILE_FIRST + 2)->isChecked());
     EXPECT_FALSE(FindMenuAction(*menu, ID_PROFILE_FIRST + 1)->isChecked());
