@@ -87,7 +87,7 @@ CMouse::~CMouse()
     if (m_writer) {
         // Nothing follows this object's last write, so the writer need not keep the device.
         m_writer->EndPause();
-        if (!m_writer->WaitDone(kWriterWaitOnDestruction)) {
+        if (!m_writer->WaitDone(m_destructionWait)) {
             // The writer keeps what it owns; it stops before it touches the store again.
             m_writer->Abandon();
             m_writerThread.detach();

@@ -63,6 +63,8 @@ public:
     // Beyond the design's slots:
     // the pause after a background write (tests and benchmarks shorten it);
     void SetWriterPause(std::chrono::milliseconds pause) { m_writerPause = pause; }
+    // how long destruction waits for a running writer before it gives the writer up;
+    void SetDestructionWait(std::chrono::milliseconds wait) { m_destructionWait = wait; }
     // the buttons the device can assign (device bits, ascending) and its key scan codes, as
     // Connect read them.
     const std::vector<uint32_t>& GetButtonBits() const { return m_buttonBits; }
@@ -100,4 +102,5 @@ private:
     std::shared_ptr<WriterState> m_writer; // set while a background write runs
     std::thread m_writerThread;
     std::chrono::milliseconds m_writerPause = kWriterPause;
+    std::chrono::milliseconds m_destructionWait = kWriterWaitOnDestruction;
 };

@@ -8,6 +8,9 @@
 #include "service/VirtualMouse.h"
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 namespace quor::test {
 namespace {
@@ -177,6 +180,37 @@ struct Faults {
     bool failGetRange = false;
 };
 Faults g_faults;
+
+// GetProfileAt can be held (on whichever thread calls it) until the test lets it go.
+class Hold {
+public:
+    void Set(bool held)
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_held = held;
+        }
+        m_changed.notify_all();
+    }
+    void PassThrough()
+    {
+        std::unique_lock lock(m_mutex);
+        m_entered = m_entered || m_held;
+        m_changed.wait(lock, [this] { return !m_held; });
+    }
+    bool Entered()
+    {
+        std::lock_guard lock(m_mutex);
+        return m_entered;
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_held = false;
+    bool m_entered = false;
+};
+Hold g_hold;
 ComPtr<IDeviceEnum> g_realEnumerator;
 
 class FaultyDpi : public Wrapper<IDPI> {
@@ -229,6 +263,7 @@ public:
     explicit FaultyProfileManager(IProfileManager* inner) : Wrapper(IID_IProfileManager, inner) {}
     HRESULT GetProfileAt(uint32_t index, IProfile** profile) override
     {
+        g_hold.PassThrough();
         return WrapProfile(m_inner->GetProfileAt(index, profile), profile);
     }
     HRESULT GetProfileById(REFGUID id, IProfile** profile) override
@@ -357,6 +392,40 @@ TEST_F(FaultyServiceTest, FailedRangeReadFailsConnectButTheRestIsRead)
     std::u16string driver;
     mouse.GetDriverVersion(driver);
     EXPECT_EQ(driver, u"1.00");
+}
+
+TEST_F(FaultyServiceTest, WriterGivenUpByDestructionLeavesTheStoreAlone)
+{
+    auto store = MakeStore();
+    auto mouse = MakeMouse();
+    ASSERT_TRUE(Connect(*mouse, *store));
+    ASSERT_TRUE(mouse->Transfer(store.get(), TRANSFER_READ, TRANSFER_ALL));
+    mouse->SetDestructionWait(std::chrono::milliseconds(0));
+    store->NewProfile(u"Not yet on the device");
+
+    // The writer stops inside its first step, on the device's profile list.
+    g_hold.Set(true);
+    ASSERT_TRUE(mouse->Transfer(store.get(), TRANSFER_WRITE, TRANSFER_ALL));
+    ASSERT_TRUE(WaitUntil([] { return g_hold.Entered(); }));
+    std::atomic<bool> destroying = false;
+    std::thread releaser([&] {
+        WaitUntil([&] { return destroying.load(); });
+        g_hold.Set(false);
+    });
+    destroying = true;
+    // Gives the writer up once its running step ends; the store goes right after, and the
+    // writer must not touch it again.
+    mouse.reset();
+    store.reset();
+    releaser.join();
+
+    // The writer let the device go and freed its parameters: the next write runs.
+    auto otherStore = MakeStore();
+    auto other = MakeMouse();
+    ASSERT_TRUE(Connect(*other, *otherStore));
+    ASSERT_TRUE(WaitUntil([&] { return other->Transfer(otherStore.get(), TRANSFER_WRITE, TRANSFER_ALL); }));
+    ASSERT_TRUE(WaitUntil([&] { return !other->IsBusy(); }));
+    EXPECT_EQ(DeviceProfileNames().front(), u"Profile 1");
 }
 
 } // namespace
