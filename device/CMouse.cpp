@@ -233,11 +233,12 @@ bool CMouse::ReadCapabilities(IProfile* profile)
         if (!records)
             return false;
         uint32_t filled = keyCount;
-        if (SUCCEEDED(keys->GetAll(&filled, records))) {
-            for (uint32_t i = 0; i < std::min(filled, keyCount); ++i)
-                m_keyIds.push_back(records[i].target);
-        }
+        const bool read = SUCCEEDED(keys->GetAll(&filled, records));
+        for (uint32_t i = 0; read && i < std::min(filled, keyCount); ++i)
+            m_keyIds.push_back(records[i].target);
         CoTaskMemFree(records);
+        if (!read)
+            return false;
     }
     return buttonCount > 0 && keyCount > 0;
 }

@@ -1,6 +1,7 @@
 #include "MouseFixture.h"
 
 #include "device/ConfigurationTransfer.h"
+#include "device/IButtonMap.h"
 #include "device/IKeyMap.h"
 #include "device/IMacro.h"
 #include "device/IPollingRate.h"
@@ -202,6 +203,29 @@ TEST_F(TransferTest, DisabledThumbKeysAreWrittenAsButtonOff)
     ASSERT_TRUE(reader.Transfer(fresh.get(), TRANSFER_READ, TRANSFER_ALL));
     EXPECT_EQ(read->GetThumbKeysEnabled(), 1);
     EXPECT_EQ(read->GetKeyAssignment(kNumberRowKeys[0]), AssignmentRecord::SingleKey(uint16_t(kNumberRowKeys[0])));
+}
+
+TEST_F(TransferTest, DeviceRecordsNoRowExplainsLeaveTheStoreAsItWas)
+{
+    auto store = MakeStore();
+    auto mouse = MakeMouse();
+    Start(*mouse, *store);
+    IMouseProfile* profile = store->GetActiveProfile();
+    auto deviceProfile = DeviceProfile(profile->GetId());
+    DeviceAssignment unknownButton;
+    unknownButton.target = mouse->GetTables().ButtonIndex(Button::LeftClickFront);
+    unknownButton.kind = DEVICE_KIND_MOUSE;
+    unknownButton.SetWord(12, 99);
+    ASSERT_EQ(ProfileInterface<IButtonMap>(deviceProfile.Get(), IID_IButtonMap)->SetAssignments(1, &unknownButton), S_OK);
+    DeviceAssignment emptyKey;
+    emptyKey.target = uint32_t(kNumberRowKeys[0]);
+    ASSERT_EQ(ProfileInterface<IKeyMap>(deviceProfile.Get(), IID_IKeyMap)->SetAssignments(1, &emptyKey), S_OK);
+
+    // They read as "nothing assigned", which the profile does not take.
+    ASSERT_TRUE(mouse->Transfer(store.get(), TRANSFER_READ, TRANSFER_ALL));
+    EXPECT_EQ(profile->GetButtonAssignment(Button::LeftClickFront).function, FunctionCode::Forward);
+    EXPECT_EQ(profile->GetKeyAssignment(kNumberRowKeys[0]), AssignmentRecord::SingleKey(uint16_t(kNumberRowKeys[0])));
+    EXPECT_EQ(profile->GetThumbKeysEnabled(), 1);
 }
 
 TEST_F(TransferTest, EverythingIsRefusedWhileABackgroundWriteRuns)
