@@ -28,14 +28,14 @@ xcb_atom_t InternAtom(xcb_connection_t* connection, std::string_view name)
     return reply ? reply->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 }
 
-// The first 32-bit item of a window property of that type; none when it is missing.
-std::optional<uint32_t> CardinalProperty(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property,
-                                         xcb_atom_t type)
+// The first 32-bit item of a window property; none when it is missing. Any type is taken: some
+// tools write WINDOW or CARDINAL values as plain integers.
+std::optional<uint32_t> CardinalProperty(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property)
 {
     if (property == XCB_ATOM_NONE)
         return std::nullopt;
     const XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, window, property, type, 0, 1), nullptr));
+        connection, xcb_get_property(connection, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1), nullptr));
     if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) < 4)
         return std::nullopt;
     return *static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
@@ -52,11 +52,10 @@ std::optional<pid_t> ForegroundProgram::ProcessId()
     const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
     if (!screen)
         return std::nullopt;
-    const auto active = CardinalProperty(connection, screen->root, InternAtom(connection, "_NET_ACTIVE_WINDOW"),
-                                         XCB_ATOM_WINDOW);
+    const auto active = CardinalProperty(connection, screen->root, InternAtom(connection, "_NET_ACTIVE_WINDOW"));
     if (!active || *active == XCB_WINDOW_NONE)
         return std::nullopt;
-    const auto pid = CardinalProperty(connection, *active, InternAtom(connection, "_NET_WM_PID"), XCB_ATOM_CARDINAL);
+    const auto pid = CardinalProperty(connection, *active, InternAtom(connection, "_NET_WM_PID"));
     if (!pid || *pid == 0)
         return std::nullopt;
     return static_cast<pid_t>(*pid);
