@@ -9,5 +9,5 @@ int main(int argc, char** argv)
     CVornSysTrayApp app;
     if (!app.InitInstance())
         return app.ExitInstance(0);
-    return app.ExitInstance(QApplication::exec());
+    return app.ExitInstance(app.Run());
 }
