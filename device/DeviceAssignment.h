@@ -25,9 +25,13 @@ enum DeviceAssignmentKind : uint32_t {
     DEVICE_KIND_ADVANCED = 6,
 };
 
-// Sub-codes of kinds 3 (profile) and 4 (sensitivity).
+// Sub-codes of kind 4 (sensitivity): 1 next stage, 2 previous stage.
 inline constexpr uint32_t DEVICE_SUBCODE_UP = 1;
 inline constexpr uint32_t DEVICE_SUBCODE_DOWN = 2;
+// Sub-codes of kind 3 (profile) run the other way: 1 previous profile, 2 next profile.
+inline constexpr uint32_t DEVICE_SUBCODE_PREVIOUS_PROFILE = 1;
+inline constexpr uint32_t DEVICE_SUBCODE_NEXT_PROFILE = 2;
+// Both kinds: 3 selects the stage or profile given at offset 16.
 inline constexpr uint32_t DEVICE_SUBCODE_SELECT = 3;
 
 // Modifier bits of kind 5's modifier word.

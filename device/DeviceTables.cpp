@@ -72,9 +72,8 @@ void DeviceTables::Build()
     m_actions[OnTheFlySensitivity] = MakeTemplate(DEVICE_KIND_MOUSE, 8);
     m_actions[MacroById] = MakeTemplate(DEVICE_KIND_MACRO);
     m_actions[MacroByName] = MakeTemplate(DEVICE_KIND_MACRO);
-    // For profiles the device's sub-code 1 is the previous profile, 2 the next one.
-    m_actions[ProfileDown] = MakeTemplate(DEVICE_KIND_PROFILE, 1);
-    m_actions[ProfileUp] = MakeTemplate(DEVICE_KIND_PROFILE, 2);
+    m_actions[ProfileDown] = MakeTemplate(DEVICE_KIND_PROFILE, DEVICE_SUBCODE_PREVIOUS_PROFILE);
+    m_actions[ProfileUp] = MakeTemplate(DEVICE_KIND_PROFILE, DEVICE_SUBCODE_NEXT_PROFILE);
     for (int32_t code : {ProfileById, ProfileByName, Profile1, Profile1 + 1, Profile1 + 2, Profile1 + 3, Profile1 + 4})
         m_actions[code] = MakeTemplate(DEVICE_KIND_PROFILE, DEVICE_SUBCODE_SELECT);
     m_actions[StageUp] = MakeTemplate(DEVICE_KIND_SENSITIVITY, DEVICE_SUBCODE_UP);

@@ -751,9 +751,9 @@ HRESULT VirtualMouse::Press(const DeviceAssignment* (*find)(const ProfileState&,
             const auto ids = ProfileIds(db);
             const auto at = std::find(ids.begin(), ids.end(), currentId) - ids.begin();
             GUID target = currentId;
-            if (subCode == DEVICE_SUBCODE_UP && at + 1 < static_cast<ptrdiff_t>(ids.size()))
+            if (subCode == DEVICE_SUBCODE_NEXT_PROFILE && at + 1 < static_cast<ptrdiff_t>(ids.size()))
                 target = ids[static_cast<size_t>(at + 1)];
-            else if (subCode == DEVICE_SUBCODE_DOWN && at > 0)
+            else if (subCode == DEVICE_SUBCODE_PREVIOUS_PROFILE && at > 0)
                 target = ids[static_cast<size_t>(at - 1)];
             else if (subCode == DEVICE_SUBCODE_SELECT) {
                 const GUID wanted = record.Id(16);

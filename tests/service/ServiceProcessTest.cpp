@@ -122,7 +122,7 @@ TEST_F(ServiceProcessTest, PressingAStageUpButtonRaisesTheStageAndReachesSubscri
     DeviceAssignment nextProfile;
     nextProfile.target = 5; // button 26
     nextProfile.kind = DEVICE_KIND_PROFILE;
-    nextProfile.SetWord(12, DEVICE_SUBCODE_UP);
+    nextProfile.SetWord(12, DEVICE_SUBCODE_NEXT_PROFILE);
     const DeviceAssignment records[] = {stageUp, nextProfile};
     ASSERT_EQ(buttons->SetAssignments(2, records), S_OK);
     ComPtr<IProfile> second;
