@@ -61,6 +61,17 @@ bool ReadFlags(IProfileProperties* properties, _Profile_Setting_& setting)
     return true;
 }
 
+// Calls visit with each profile in device order until it returns false or the list ends.
+template <class Visit>
+void ForEachProfile(IProfileManager* manager, Visit visit)
+{
+    for (uint32_t index = 0;; ++index) {
+        ComPtr<IProfile> profile;
+        if (FAILED(manager->GetProfileAt(index, profile.Put())) || !visit(profile.Get()))
+            return;
+    }
+}
+
 } // namespace
 
 CDeviceManager::CDeviceManager()
@@ -95,14 +106,14 @@ ComPtr<IProfileManager> CDeviceManager::GetProfileManager() const
 
 ComPtr<IProfile> CDeviceManager::FindProfile(IProfileManager* manager, std::u16string_view name) const
 {
-    for (uint32_t index = 0;; ++index) {
-        ComPtr<IProfile> profile;
-        if (FAILED(manager->GetProfileAt(index, profile.Put())))
-            return nullptr;
+    ComPtr<IProfile> found;
+    ForEachProfile(manager, [&](IProfile* profile) {
         std::u16string profileName;
-        if (ReadProfileName(profile.Get(), profileName) && profileName == name)
-            return profile;
-    }
+        if (ReadProfileName(profile, profileName) && profileName == name)
+            found = ComPtr<IProfile>::Share(profile);
+        return !found;
+    });
+    return found;
 }
 
 bool CDeviceManager::GetAllProfileSettings(std::vector<_Profile_Setting_>& settings)
@@ -111,18 +122,16 @@ bool CDeviceManager::GetAllProfileSettings(std::vector<_Profile_Setting_>& setti
     const ComPtr<IProfileManager> manager = GetProfileManager();
     if (!manager)
         return false;
-    for (uint32_t index = 0;; ++index) {
-        ComPtr<IProfile> profile;
-        if (FAILED(manager->GetProfileAt(index, profile.Put())))
-            break;
+    ForEachProfile(manager.Get(), [&](IProfile* profile) {
         _Profile_Setting_ setting;
-        ReadProfileName(profile.Get(), setting.name);
-        if (const ComPtr<IProfileProperties> properties = GetProperties(profile.Get())) {
+        ReadProfileName(profile, setting.name);
+        if (const ComPtr<IProfileProperties> properties = GetProperties(profile)) {
             ReadProgram(properties.Get(), setting);
             ReadFlags(properties.Get(), setting);
             settings.push_back(std::move(setting));
         }
-    }
+        return true;
+    });
     return true;
 }
 
@@ -132,14 +141,12 @@ bool CDeviceManager::GetProfileNames(std::vector<std::u16string>& names)
     const ComPtr<IProfileManager> manager = GetProfileManager();
     if (!manager)
         return false;
-    for (uint32_t index = 0;; ++index) {
-        ComPtr<IProfile> profile;
-        if (FAILED(manager->GetProfileAt(index, profile.Put())))
-            break;
+    ForEachProfile(manager.Get(), [&](IProfile* profile) {
         std::u16string name;
-        if (ReadProfileName(profile.Get(), name))
+        if (ReadProfileName(profile, name))
             names.push_back(std::move(name));
-    }
+        return true;
+    });
     return true;
 }
 
@@ -150,21 +157,19 @@ bool CDeviceManager::GetProfileSetting(std::u16string_view name, _Profile_Settin
         return false;
     // A match whose properties cannot be reached is passed over; a later profile of the same
     // name may still answer.
-    for (uint32_t index = 0;; ++index) {
-        ComPtr<IProfile> profile;
-        if (FAILED(manager->GetProfileAt(index, profile.Put())))
-            return false;
+    bool read = false;
+    ForEachProfile(manager.Get(), [&](IProfile* profile) {
         std::u16string profileName;
-        if (!ReadProfileName(profile.Get(), profileName) || profileName != name)
-            continue;
-        const ComPtr<IProfileProperties> properties = GetProperties(profile.Get());
+        if (!ReadProfileName(profile, profileName) || profileName != name)
+            return true;
+        const ComPtr<IProfileProperties> properties = GetProperties(profile);
         if (!properties)
-            continue;
+            return true;
         setting.name = profileName;
-        if (!ReadProgram(properties.Get(), setting))
-            return false;
-        return ReadFlags(properties.Get(), setting);
-    }
+        read = ReadProgram(properties.Get(), setting) && ReadFlags(properties.Get(), setting);
+        return false;
+    });
+    return read;
 }
 
 bool CDeviceManager::GetActiveProfileName(std::u16string& name)

@@ -70,14 +70,7 @@ bool SessionNotifier::Register(win::HWND recipient)
     QDBusInterface session(kService, path, kSessionInterface, bus);
     m_sessionId = session.property("Id").toString();
     m_sessionPath = path;
-    bus.connect(kService, path, kSessionInterface, QStringLiteral("Lock"), this, SLOT(OnLock()));
-    bus.connect(kService, path, kSessionInterface, QStringLiteral("Unlock"), this, SLOT(OnUnlock()));
-    bus.connect(kService, path, kPropertiesInterface, QStringLiteral("PropertiesChanged"), this,
-                SLOT(OnPropertiesChanged(QString, QVariantMap, QStringList)));
-    bus.connect(kService, kManagerPath, kManagerInterface, QStringLiteral("PrepareForShutdown"), this,
-                SLOT(OnPrepareForShutdown(bool)));
-    bus.connect(kService, kManagerPath, kManagerInterface, QStringLiteral("SessionRemoved"), this,
-                SLOT(OnSessionRemoved(QString, QDBusObjectPath)));
+    Subscribe(bus, Subscription::Connect);
     m_recipient = recipient;
     return true;
 }
@@ -87,17 +80,35 @@ void SessionNotifier::Unregister()
     if (!m_recipient)
         return;
     QDBusConnection bus = QDBusConnection::systemBus();
-    bus.disconnect(kService, m_sessionPath, kSessionInterface, QStringLiteral("Lock"), this, SLOT(OnLock()));
-    bus.disconnect(kService, m_sessionPath, kSessionInterface, QStringLiteral("Unlock"), this, SLOT(OnUnlock()));
-    bus.disconnect(kService, m_sessionPath, kPropertiesInterface, QStringLiteral("PropertiesChanged"), this,
-                   SLOT(OnPropertiesChanged(QString, QVariantMap, QStringList)));
-    bus.disconnect(kService, kManagerPath, kManagerInterface, QStringLiteral("PrepareForShutdown"), this,
-                   SLOT(OnPrepareForShutdown(bool)));
-    bus.disconnect(kService, kManagerPath, kManagerInterface, QStringLiteral("SessionRemoved"), this,
-                   SLOT(OnSessionRemoved(QString, QDBusObjectPath)));
+    Subscribe(bus, Subscription::Disconnect);
     m_recipient = nullptr;
     m_sessionPath.clear();
     m_sessionId.clear();
+}
+
+void SessionNotifier::Subscribe(QDBusConnection& bus, Subscription what)
+{
+    struct Signal {
+        bool ofSession;
+        const QString& interface;
+        const char* name;
+        const char* slot;
+    };
+    const Signal table[] = {
+        {true, kSessionInterface, "Lock", SLOT(OnLock())},
+        {true, kSessionInterface, "Unlock", SLOT(OnUnlock())},
+        {true, kPropertiesInterface, "PropertiesChanged", SLOT(OnPropertiesChanged(QString, QVariantMap, QStringList))},
+        {false, kManagerInterface, "PrepareForShutdown", SLOT(OnPrepareForShutdown(bool))},
+        {false, kManagerInterface, "SessionRemoved", SLOT(OnSessionRemoved(QString, QDBusObjectPath))},
+    };
+    for (const Signal& signal : table) {
+        const QString& path = signal.ofSession ? m_sessionPath : kManagerPath;
+        const QString name = QString::fromLatin1(signal.name);
+        if (what == Subscription::Connect)
+            bus.connect(kService, path, signal.interface, name, this, signal.slot);
+        else
+            bus.disconnect(kService, path, signal.interface, name, this, signal.slot);
+    }
 }
 
 void SessionNotifier::OnLock()

@@ -7,6 +7,7 @@
 
 #include "platform/win/WinTypes.h"
 
+#include <QDBusConnection>
 #include <QDBusObjectPath>
 #include <QObject>
 #include <QString>
@@ -48,6 +49,8 @@ private slots:
     void OnSessionRemoved(const QString& id, const QDBusObjectPath& path);
 
 private:
+    enum class Subscription { Connect, Disconnect };
+    void Subscribe(QDBusConnection& bus, Subscription what);
     void Send(SessionSignal signal);
 
     win::HWND m_recipient = nullptr;
