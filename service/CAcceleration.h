@@ -2,7 +2,7 @@
 
 // The device-wide acceleration of the virtual mouse.
 
-#include "service/ComObject.h"
+#include "platform/com/ComObject.h"
 #include "service/VirtualMouse.h"
 #include "device/IAcceleration.h"
 
@@ -10,7 +10,7 @@
 
 namespace quor::service {
 
-class CAcceleration final : public ComObject<IAcceleration> {
+class CAcceleration final : public com::ComObject<IAcceleration> {
 public:
     explicit CAcceleration(std::shared_ptr<VirtualMouse> mouse) : m_mouse(std::move(mouse)) {}
     HRESULT Enable() override;

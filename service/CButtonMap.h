@@ -2,7 +2,7 @@
 
 // The button assignments of one profile.
 
-#include "service/ComObject.h"
+#include "platform/com/ComObject.h"
 #include "service/VirtualMouse.h"
 #include "device/IButtonMap.h"
 
@@ -10,7 +10,7 @@
 
 namespace quor::service {
 
-class CButtonMap final : public ComObject<IButtonMap> {
+class CButtonMap final : public com::ComObject<IButtonMap> {
 public:
     CButtonMap(std::shared_ptr<VirtualMouse> mouse, REFGUID id) : m_mouse(std::move(mouse)), m_id(id) {}
     HRESULT GetAll(uint32_t* count, DeviceAssignment* records) override;

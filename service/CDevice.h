@@ -2,7 +2,7 @@
 
 // The virtual mouse as a device: its info, identity and device-wide interfaces.
 
-#include "service/ComObject.h"
+#include "platform/com/ComObject.h"
 #include "service/VirtualMouse.h"
 #include "device/IDevice.h"
 #include "device/IDeviceIdentity.h"
@@ -11,7 +11,7 @@
 
 namespace quor::service {
 
-class CDevice final : public ComObject<IDevice, IDeviceIdentity> {
+class CDevice final : public com::ComObject<IDevice, IDeviceIdentity> {
 public:
     explicit CDevice(std::shared_ptr<VirtualMouse> mouse) : m_mouse(std::move(mouse)) {}
     HRESULT GetInfo(DeviceInfo* info) override;

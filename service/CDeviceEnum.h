@@ -2,7 +2,7 @@
 
 // The service's entry object: the one virtual mouse, while it is plugged in.
 
-#include "service/ComObject.h"
+#include "platform/com/ComObject.h"
 #include "service/VirtualMouse.h"
 #include "device/IDeviceEnum.h"
 
@@ -10,7 +10,7 @@
 
 namespace quor::service {
 
-class CDeviceEnum final : public ComObject<IDeviceEnum> {
+class CDeviceEnum final : public com::ComObject<IDeviceEnum> {
 public:
     explicit CDeviceEnum(std::shared_ptr<VirtualMouse> mouse) : m_mouse(std::move(mouse)) {}
     HRESULT GetDevice(uint32_t index, IDevice** device) override;

@@ -5,7 +5,7 @@
 #include "device/IDPI.h"
 #include "device/_IDPIEvents.h"
 #include "platform/com/IConnectionPointContainer.h"
-#include "service/ComObject.h"
+#include "platform/com/ComObject.h"
 #include "service/EventSource.h"
 #include "service/VirtualMouse.h"
 
@@ -13,7 +13,7 @@
 
 namespace quor::service {
 
-class CDpi final : public ComObject<IDPI, IConnectionPointContainer> {
+class CDpi final : public com::ComObject<IDPI, IConnectionPointContainer> {
 public:
     CDpi(std::shared_ptr<VirtualMouse> mouse, REFGUID id)
         : m_mouse(mouse), m_id(id), m_events(std::move(mouse), IID__IDPIEvents, id)

@@ -2,7 +2,7 @@
 
 // The thumb-grid key assignments of one profile.
 
-#include "service/ComObject.h"
+#include "platform/com/ComObject.h"
 #include "service/VirtualMouse.h"
 #include "device/IKeyMap.h"
 
@@ -10,7 +10,7 @@
 
 namespace quor::service {
 
-class CKeyMap final : public ComObject<IKeyMap> {
+class CKeyMap final : public com::ComObject<IKeyMap> {
 public:
     CKeyMap(std::shared_ptr<VirtualMouse> mouse, REFGUID id) : m_mouse(std::move(mouse)), m_id(id) {}
     HRESULT GetCount(uint32_t* first, uint32_t* count) override;

@@ -2,7 +2,7 @@
 
 // One light of one profile.
 
-#include "service/ComObject.h"
+#include "platform/com/ComObject.h"
 #include "service/VirtualMouse.h"
 #include "device/ILed.h"
 
@@ -10,7 +10,7 @@
 
 namespace quor::service {
 
-class CLed final : public ComObject<ILed> {
+class CLed final : public com::ComObject<ILed> {
 public:
     CLed(std::shared_ptr<VirtualMouse> mouse, REFGUID id, uint32_t index) : m_mouse(std::move(mouse)), m_id(id), m_index(index) {}
     HRESULT TurnOn() override;

@@ -2,7 +2,7 @@
 
 // The lights of one profile.
 
-#include "service/ComObject.h"
+#include "platform/com/ComObject.h"
 #include "service/VirtualMouse.h"
 #include "device/ILighting.h"
 
@@ -10,7 +10,7 @@
 
 namespace quor::service {
 
-class CLighting final : public ComObject<ILighting> {
+class CLighting final : public com::ComObject<ILighting> {
 public:
     CLighting(std::shared_ptr<VirtualMouse> mouse, REFGUID id) : m_mouse(std::move(mouse)), m_id(id) {}
     HRESULT GetLed(uint32_t index, ILed** led) override;

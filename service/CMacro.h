@@ -2,7 +2,7 @@
 
 // One macro of the virtual mouse, by id.
 
-#include "service/ComObject.h"
+#include "platform/com/ComObject.h"
 #include "service/VirtualMouse.h"
 #include "device/IMacro.h"
 
@@ -10,7 +10,7 @@
 
 namespace quor::service {
 
-class CMacro final : public ComObject<IMacro> {
+class CMacro final : public com::ComObject<IMacro> {
 public:
     CMacro(std::shared_ptr<VirtualMouse> mouse, REFGUID id) : m_mouse(std::move(mouse)), m_id(id) {}
     HRESULT GetMacroId(GUID* id) override;

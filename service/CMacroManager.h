@@ -2,7 +2,7 @@
 
 // The macros of the virtual mouse.
 
-#include "service/ComObject.h"
+#include "platform/com/ComObject.h"
 #include "service/VirtualMouse.h"
 #include "device/IMacroManager.h"
 
@@ -10,7 +10,7 @@
 
 namespace quor::service {
 
-class CMacroManager final : public ComObject<IMacroManager> {
+class CMacroManager final : public com::ComObject<IMacroManager> {
 public:
     explicit CMacroManager(std::shared_ptr<VirtualMouse> mouse) : m_mouse(std::move(mouse)) {}
     HRESULT GetMacroAt(uint32_t index, IMacro** macro) override;

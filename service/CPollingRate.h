@@ -2,7 +2,7 @@
 
 // The device-wide polling rate of the virtual mouse.
 
-#include "service/ComObject.h"
+#include "platform/com/ComObject.h"
 #include "service/VirtualMouse.h"
 #include "device/IPollingRate.h"
 
@@ -10,7 +10,7 @@
 
 namespace quor::service {
 
-class CPollingRate final : public ComObject<IPollingRate> {
+class CPollingRate final : public com::ComObject<IPollingRate> {
 public:
     explicit CPollingRate(std::shared_ptr<VirtualMouse> mouse) : m_mouse(std::move(mouse)) {}
     HRESULT GetCurrent(uint32_t* interval) override;

@@ -2,7 +2,7 @@
 
 // One profile of the virtual mouse, by id; its other interfaces come from GetInterface.
 
-#include "service/ComObject.h"
+#include "platform/com/ComObject.h"
 #include "service/VirtualMouse.h"
 #include "device/IProfile.h"
 
@@ -10,7 +10,7 @@
 
 namespace quor::service {
 
-class CProfile final : public ComObject<IProfile> {
+class CProfile final : public com::ComObject<IProfile> {
 public:
     CProfile(std::shared_ptr<VirtualMouse> mouse, REFGUID id) : m_mouse(std::move(mouse)), m_id(id) {}
     const GUID& Id() const { return m_id; }

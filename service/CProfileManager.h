@@ -5,7 +5,7 @@
 #include "device/IProfileManager.h"
 #include "device/_IProfileManagerEvents.h"
 #include "platform/com/IConnectionPointContainer.h"
-#include "service/ComObject.h"
+#include "platform/com/ComObject.h"
 #include "service/EventSource.h"
 #include "service/VirtualMouse.h"
 
@@ -13,7 +13,7 @@
 
 namespace quor::service {
 
-class CProfileManager final : public ComObject<IProfileManager, IConnectionPointContainer> {
+class CProfileManager final : public com::ComObject<IProfileManager, IConnectionPointContainer> {
 public:
     explicit CProfileManager(std::shared_ptr<VirtualMouse> mouse)
         : m_mouse(mouse), m_events(std::move(mouse), IID__IProfileManagerEvents, GUID_NULL)

@@ -2,7 +2,7 @@
 
 // The program file name and flags of one profile.
 
-#include "service/ComObject.h"
+#include "platform/com/ComObject.h"
 #include "service/VirtualMouse.h"
 #include "device/IProfileProperties.h"
 
@@ -10,7 +10,7 @@
 
 namespace quor::service {
 
-class CProfileProperties final : public ComObject<IProfileProperties> {
+class CProfileProperties final : public com::ComObject<IProfileProperties> {
 public:
     CProfileProperties(std::shared_ptr<VirtualMouse> mouse, REFGUID id) : m_mouse(std::move(mouse)), m_id(id) {}
     HRESULT GetValue(uint32_t id, uint32_t reserved, void* buffer, uint32_t reserved2, uint32_t* bytes) override;

@@ -38,7 +38,7 @@ TEST_F(ConnectionPointTest, EventsFromAnotherThreadRunOnlyOnTheAdvisingThreadWhe
 {
     DWORD cookie = 0;
     ASSERT_EQ(m_point->Advise(m_sink, &cookie), S_OK);
-    EXPECT_EQ(m_sink->m_references, 2u);
+    EXPECT_EQ(m_sink->ReferenceCount(), 2u);
 
     std::thread([&] {
         for (int value = 1; value <= 3; ++value)
@@ -52,7 +52,7 @@ TEST_F(ConnectionPointTest, EventsFromAnotherThreadRunOnlyOnTheAdvisingThreadWhe
         EXPECT_EQ(thread, std::this_thread::get_id());
 
     EXPECT_EQ(m_point->Unadvise(cookie), S_OK);
-    EXPECT_EQ(m_sink->m_references, 1u);
+    EXPECT_EQ(m_sink->ReferenceCount(), 1u);
     EXPECT_EQ(m_point->Unadvise(cookie), CONNECT_E_NOCONNECTION);
 }
 
@@ -78,7 +78,7 @@ TEST_F(ConnectionPointTest, UnadviseFromInsideAnEventStopsTheQueuedRest)
     FireValue(*m_point, 2);
     CoPumpApartment();
     EXPECT_EQ(m_sink->values, std::vector<int>{1});
-    EXPECT_EQ(m_sink->m_references, 1u);
+    EXPECT_EQ(m_sink->ReferenceCount(), 1u);
 }
 
 TEST_F(ConnectionPointTest, ReleasingThePointWithQueuedEventsDropsThemAndReleasesTheSink)
@@ -89,7 +89,7 @@ TEST_F(ConnectionPointTest, ReleasingThePointWithQueuedEventsDropsThemAndRelease
     m_point.Reset();
     CoPumpApartment();
     EXPECT_TRUE(m_sink->values.empty());
-    EXPECT_EQ(m_sink->m_references, 1u);
+    EXPECT_EQ(m_sink->ReferenceCount(), 1u);
 }
 
 TEST_F(ConnectionPointTest, SinkOfAnotherThreadIsReleasedThereAndNeverCalledHere)
@@ -108,9 +108,9 @@ TEST_F(ConnectionPointTest, SinkOfAnotherThreadIsReleasedThereAndNeverCalledHere
         EXPECT_EQ(m_sink->values, std::vector<int>{5});
         received = true;
         // Unadvised from the main thread: the release comes here, through the queue.
-        quor::test::WaitUntil([&] { return m_sink->m_references == 1u; }, std::chrono::seconds(5),
+        quor::test::WaitUntil([&] { return m_sink->ReferenceCount() == 1u; }, std::chrono::seconds(5),
                               [] { CoPumpApartment(); });
-        released = m_sink->m_references == 1u;
+        released = m_sink->ReferenceCount() == 1u;
         CoUninitialize();
     });
     ASSERT_TRUE(quor::test::WaitUntil([&] { return advised.load(); }));
@@ -135,7 +135,7 @@ TEST_F(ConnectionPointTest, ASinksLastReleaseIsNotLostWhenItsThreadUninitializes
         quor::test::WaitUntil([&] { return unadvised.load(); });
         FireValue(*m_point, 1); // no sink any more: nothing queued
         CoUninitialize();       // the queued release runs here
-        EXPECT_EQ(m_sink->m_references, 1u);
+        EXPECT_EQ(m_sink->ReferenceCount(), 1u);
     });
     ASSERT_TRUE(quor::test::WaitUntil([&] { return advised.load(); }));
     EXPECT_EQ(m_point->Unadvise(1), S_OK);
@@ -176,7 +176,7 @@ TEST_F(ConnectionPointTest, SinksOfAThreadThatEndedAreSkipped)
     CoPumpApartment();
     EXPECT_TRUE(m_sink->values.empty());
     m_point.Reset();
-    EXPECT_EQ(m_sink->m_references, 1u);
+    EXPECT_EQ(m_sink->ReferenceCount(), 1u);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 // An event sink for the connection-point tests: counts its events and the threads they ran on.
 
-#include "platform/com/IUnknown.h"
+#include "platform/com/ComObject.h"
 
 #include <atomic>
 #include <functional>
@@ -21,26 +21,8 @@ protected:
     ~ITestEvents() = default;
 };
 
-class TestSink final : public ITestEvents {
+class TestSink final : public quor::com::ComObject<ITestEvents> {
 public:
-    HRESULT QueryInterface(REFIID iid, void** object) override
-    {
-        if (iid != IID_IUnknown && iid != IID_ITestEvents) {
-            *object = nullptr;
-            return E_NOINTERFACE;
-        }
-        *object = static_cast<ITestEvents*>(this);
-        AddRef();
-        return S_OK;
-    }
-    ULONG AddRef() override { return ++m_references; }
-    ULONG Release() override
-    {
-        const ULONG left = --m_references;
-        if (left == 0)
-            delete this;
-        return left;
-    }
     HRESULT OnValue(int value) override
     {
         values.push_back(value);
@@ -54,7 +36,9 @@ public:
     std::vector<int> values;
     std::vector<std::thread::id> threads;
     std::function<void(int)> onValue;
-    std::atomic<ULONG> m_references = 1;
+
+private:
+    void* Find(REFIID iid) override { return iid == IID_ITestEvents ? static_cast<ITestEvents*>(this) : nullptr; }
 };
 
 } // namespace quor::test

@@ -1,14 +1,15 @@
 #pragma once
 
-// Reference counting and QueryInterface for the service's objects. A class lists the interfaces
-// it implements; Find answers for each of them (and IUnknown answers with the first).
+// Reference counting and QueryInterface for our own COM objects (the service's objects, event
+// sinks). A class lists the interfaces it implements; Find answers for each of them (and
+// IUnknown answers with the first). The count starts at 1: the maker holds the first reference.
 
 #include "platform/com/IUnknown.h"
 
 #include <atomic>
 #include <new>
 
-namespace quor::service {
+namespace quor::com {
 
 template <typename First, typename... Rest>
 class ComObject : public First, public Rest... {
@@ -31,6 +32,9 @@ public:
             delete this;
         return left;
     }
+
+    // The current count, for tests that check who still holds the object.
+    ULONG ReferenceCount() const { return m_references; }
 
     // Makes an object and hands out the interface iid of it.
     template <typename Self, typename... Args>
@@ -56,4 +60,4 @@ private:
     std::atomic<ULONG> m_references = 1;
 };
 
-} // namespace quor::service
+} // namespace quor::com
