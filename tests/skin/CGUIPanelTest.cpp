@@ -7,6 +7,7 @@
 #include "skin/CGUIPanel.h"
 #include "skin/ItemKind.h"
 #include "skin/SkinIds.h"
+#include "support/QtWait.h"
 
 #include <QImage>
 #include <QTest>
@@ -80,7 +81,7 @@ TEST_F(SkinTest, BitmapItemPostsItsChildrensCommandsToItsParent)
 
     SendCommandToParent(button, BN_CLICKED);
     EXPECT_TRUE(owner.m_commands.empty()) << "the owner sees it after the current message";
-    QTRY_COMPARE(owner.m_commands.size(), 1u);
+    ASSERT_TRUE(quor::test::WaitForQt([&] { return owner.m_commands.size() == 1u; }));
     EXPECT_EQ(owner.m_commands[0].wParam, MAKEWPARAM(8, BN_CLICKED));
     EXPECT_EQ(LParamToHandle(owner.m_commands[0].lParam), button);
 

@@ -1,7 +1,7 @@
 // The display windows on the offscreen platform: their kind of window, what they draw and how
 // long they stay.
 
-#include "QtWait.h"
+#include "support/QtWait.h"
 
 #include "platform/win/WindowClass.h"
 #include "tray/COsdController.h"

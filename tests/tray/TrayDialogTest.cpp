@@ -2,7 +2,7 @@
 // raised by another process, automatic switching, connecting and disconnecting, the
 // configurator start and closing.
 
-#include "QtWait.h"
+#include "support/QtWait.h"
 #include "TrayFixture.h"
 
 #include "platform/system/DeviceNotifier.h"

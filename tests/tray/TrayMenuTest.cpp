@@ -1,7 +1,7 @@
 // The tray icon's menu: built from the device's profiles at each opening, and its profile
 // commands switching the virtual mouse.
 
-#include "QtWait.h"
+#include "support/QtWait.h"
 #include "TrayFixture.h"
 
 #include "platform/win/SystemMessages.h"

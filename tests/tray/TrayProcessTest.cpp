@@ -1,6 +1,6 @@
 // QuorTray as a program: one per user at a time.
 
-#include "QtWait.h"
+#include "support/QtWait.h"
 
 #include "platform/system/SingleInstanceMarker.h"
 #include "support/TempDir.h"

@@ -2,6 +2,7 @@
 #include "platform/win/MessageWindow.h"
 #include "platform/win/WinMessages.h"
 #include "platform/win/WindowApi.h"
+#include "support/QtWait.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
@@ -59,7 +60,7 @@ TEST(WindowMessages, PostedMessagesArriveLaterInOrderAndSentOnesAtOnce)
     EXPECT_EQ(SendMessage(&window, UM_STAGESELECT, 1, 0), LRESULT{UM_STAGESELECT + 1});
     ASSERT_EQ(window.m_seen.size(), 1u);
 
-    QTRY_COMPARE(window.m_seen.size(), 3u);
+    ASSERT_TRUE(quor::test::WaitForQt([&] { return window.m_seen.size() == 3u; }));
     EXPECT_EQ(window.m_seen[1], (WindowMessage{UM_SLIDERPOS, 5, 6}));
     EXPECT_EQ(window.m_seen[2], (WindowMessage{UM_MARKERPOS, 7, 8}));
 
@@ -108,13 +109,13 @@ TEST(WindowMessages, TimersTickByIdUntilKilled)
                 return true;
         return false;
     };
-    QTRY_VERIFY(ticked(700) && ticked(1));
+    ASSERT_TRUE(quor::test::WaitForQt([&] { return ticked(700) && ticked(1); }));
 
     EXPECT_TRUE(KillTimer(&window, 700));
     EXPECT_FALSE(KillTimer(&window, 700));
     window.m_seen.clear();
     // Timer 1 keeps ticking; once it has ticked twice more, 700 would have ticked too.
-    QTRY_VERIFY(window.Seen(WM_TIMER).size() >= 2);
+    ASSERT_TRUE(quor::test::WaitForQt([&] { return window.Seen(WM_TIMER).size() >= 2; }));
     EXPECT_FALSE(ticked(700));
     EXPECT_TRUE(KillTimer(&window, 1));
 }
