@@ -15,7 +15,7 @@
 #include "platform/com/ComPtr.h"
 #include "platform/system/Utf16.h"
 #include "service/DeviceService.h"
-#include "support/TempDir.h"
+#include "support/ServiceFixture.h"
 #include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
@@ -31,15 +31,8 @@ namespace quor::test {
 
 using quor::com::ComPtr;
 
-class MouseFixture : public testing::Test {
+class MouseFixture : public ServiceFixture {
 protected:
-    void SetUp() override
-    {
-        setenv("QUOR_DEVICE_DB", m_db.c_str(), 1);
-        ASSERT_EQ(RegisterDeviceService(), S_OK);
-        CoInitialize(nullptr);
-    }
-    void TearDown() override { CoUninitialize(); }
 
     std::unique_ptr<CVornConfig> MakeStore()
     {
@@ -65,35 +58,8 @@ protected:
         return started && WaitUntil([&] { return !mouse.IsBusy(); });
     }
 
-    ComPtr<IDevice> Device()
-    {
-        ComPtr<IDeviceEnum> enumerator;
-        ComPtr<IDevice> device;
-        EXPECT_EQ(CoCreateInstance(CLSID_QuorDeviceService, nullptr, CLSCTX_ALL, IID_IDeviceEnum, enumerator.PutVoid()), S_OK);
-        if (enumerator) {
-            EXPECT_EQ(enumerator->GetDevice(0, device.Put()), S_OK);
-        }
-        return device;
-    }
-    template <typename T>
-    ComPtr<T> DeviceInterface(REFIID iid)
-    {
-        ComPtr<T> result;
-        if (auto device = Device()) {
-            EXPECT_EQ(device->GetInterface(iid, result.PutVoid()), S_OK);
-        }
-        return result;
-    }
-    ComPtr<IProfileManager> Profiles() { return DeviceInterface<IProfileManager>(IID_IProfileManager); }
     ComPtr<IMacroManager> Macros() { return DeviceInterface<IMacroManager>(IID_IMacroManager); }
 
-    template <typename T>
-    static ComPtr<T> ProfileInterface(IProfile* profile, REFIID iid)
-    {
-        ComPtr<T> result;
-        EXPECT_EQ(profile->GetInterface(iid, result.PutVoid()), S_OK);
-        return result;
-    }
     static std::u16string NameOf(IProfile* profile)
     {
         char16_t* name = nullptr;
@@ -134,9 +100,6 @@ protected:
         EXPECT_EQ(Profiles()->GetProfileById(guid, profile.Put()), S_OK);
         return profile;
     }
-
-    TempDir m_dir;
-    std::string m_db = (m_dir / "quor-device.sqlite").string();
 };
 
 } // namespace quor::test

@@ -1,4 +1,4 @@
-#include "ServiceFixture.h"
+#include "support/ServiceFixture.h"
 
 #include "device/IAcceleration.h"
 #include "device/IButtonMap.h"

@@ -1,7 +1,7 @@
 // The virtual mouse shared by processes: quorctl and this test act on one store at once.
 
 #include "ChildProcess.h"
-#include "ServiceFixture.h"
+#include "support/ServiceFixture.h"
 
 #include "device/IButtonMap.h"
 #include "device/IKeyMap.h"

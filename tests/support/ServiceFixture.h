@@ -84,7 +84,7 @@ protected:
         return profile;
     }
     template <typename T>
-    ComPtr<T> ProfileInterface(IProfile* profile, REFIID iid)
+    static ComPtr<T> ProfileInterface(IProfile* profile, REFIID iid)
     {
         ComPtr<T> result;
         EXPECT_EQ(profile->GetInterface(iid, result.PutVoid()), S_OK);
@@ -108,9 +108,8 @@ protected:
     const std::filesystem::path& Db() const { return m_db; }
     std::filesystem::path TempFile(const std::string& name) const { return m_dir / name; }
 
-private:
     TempDir m_dir;
-    std::filesystem::path m_db = m_dir / "quor-device.sqlite";
+    const std::filesystem::path m_db = m_dir / "quor-device.sqlite";
 };
 
 } // namespace quor::test
