@@ -15,6 +15,9 @@ CMacro* CMacroList::GetAt(int32_t index) const
 
 CMacro* CMacroList::Add(std::u16string_view name)
 {
+    // Check the name the macro would keep: two names that differ only beyond the stored
+    // length would otherwise both be added and then collide.
+    name = name.substr(0, CMacro::kMaxNameChars);
     if (FindByName(name))
         return nullptr;
     return m_macros.emplace_back(std::make_unique<CMacro>(name)).get();

@@ -61,3 +61,13 @@ TEST(CMacroList, NamesAreUniqueRegardlessOfCase)
     EXPECT_EQ(list.GetAt(-1), nullptr);
     EXPECT_EQ(list.GetAt(1), nullptr);
 }
+
+TEST(CMacroList, LongNamesAreComparedAsStored)
+{
+    CMacroList list;
+    const std::u16string stored(CMacro::kMaxNameChars, u'm');
+    ASSERT_NE(list.Add(stored + u"first"), nullptr);
+    EXPECT_EQ(list.Add(stored + u"SECOND"), nullptr);
+    EXPECT_EQ(list.GetCount(), 1);
+    EXPECT_EQ(list.FindByName(stored), list.GetAt(0));
+}
