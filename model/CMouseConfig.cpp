@@ -151,10 +151,10 @@ IMouseProfile* CMouseConfig::RenameProfile(IMouseProfile* profile, std::u16strin
     m_profiles[size_t(index)] = std::make_unique<CMouseProfile>(*source);
     CMouseProfile* copy = m_profiles[size_t(index)].get();
     if (old->HasFile()) {
-        SaveProfile(copy);
-        // A rename that only changes letter case may derive the same file (long names); that
-        // file now holds the new name and must stay.
-        if (copy->GetFilePath() != old->GetFilePath()) {
+        // The old file goes only once the new one is written: a failed save must not leave the
+        // profile without any file. A rename that only changes letter case may derive the same
+        // file (long names); that file now holds the new name and must stay.
+        if (SaveProfile(copy) && copy->GetFilePath() != old->GetFilePath()) {
             std::error_code ec;
             std::filesystem::remove(sys::ToPath(old->GetFilePath()), ec);
         }

@@ -255,6 +255,16 @@ TEST_F(ProfileFileTest, RenameOnlyInLetterCaseOfALongNameKeepsTheSharedFile)
     EXPECT_TRUE(fs::exists(ToPath(path)));
 }
 
+TEST_F(ProfileFileTest, RenameWhoseFileCannotBeWrittenKeepsTheOldFile)
+{
+    IMouseProfile* game = m_config.NewProfile(u"Game");
+    ASSERT_TRUE(m_config.SaveProfile(game));
+    // A line break cannot stand in an INI value, so the new file's "name" is refused.
+    IMouseProfile* renamed = m_config.RenameProfile(game, u"Game\nTwo");
+    ASSERT_NE(renamed, nullptr);
+    EXPECT_EQ(quor::system::GetPrivateProfileStringW(u"PROPERTIES", u"name", u"", SaveDir() / "Game.mvp"), u"Game");
+}
+
 TEST_F(ProfileFileTest, ProfilesWithoutFileAreRenamedWithoutWriting)
 {
     IMouseProfile* game = m_config.NewProfile(u"Game");
