@@ -16,7 +16,9 @@ CBitmapItem::CBitmapItem(QWidget* parent, const ItemRect& rect, const QImage& so
     if (mask)
         setMask(win::RegionFromMask(*mask));
     m_bitmap = MakePrivateCopy(source, width(), height());
-    show();
+    // Without a parent it would be a top-level window of its own.
+    if (parent)
+        show();
 }
 
 win::LRESULT CBitmapItem::WindowProc(win::UINT message, win::WPARAM wParam, win::LPARAM lParam)

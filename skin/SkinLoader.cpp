@@ -35,7 +35,10 @@
 #include "skin/text/CTextItem.h"
 #include "skin/text/CVScrollBar.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <tuple>
@@ -579,9 +582,13 @@ void Loader::MacroDisplay(pugi::xml_node element)
     if (!columns)
         return;
     // The description column leaves room for the separator on both sides, as written.
+    // Widened first: any written border width is taken, and doubling a large one must not overflow.
+    const int64_t reduction = 2 * int64_t{AttributeInt(element, "bdrwidth")};
     for (auto& column : *columns) {
         if (column.role == kColumnMacroEventDescription)
-            column.width -= 2 * AttributeInt(element, "bdrwidth");
+            column.width = static_cast<int>(std::clamp<int64_t>(column.width - reduction,
+                                                                std::numeric_limits<int>::min(),
+                                                                std::numeric_limits<int>::max()));
     }
 
     const ItemRect rect = Rect(element, id, Overridable::Yes);

@@ -22,6 +22,8 @@
 
 #include <QWidget>
 
+#include <limits>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -296,4 +298,40 @@ TEST_F(SkinTest, LanguageOverridesAndFontReplacementApplyToTheCurrentLanguageOnl
         EXPECT_EQ(name->m_font, FindItemById(list, Id(u"FONT_ARIAL12")));
         EXPECT_EQ(*FindItemById(list, Id(u"TEXT_DPI1"))->m_rect, (ItemRect{10, 20, 40, 60}));
     }
+}
+
+TEST_F(SkinTest, MacroDisplayBorderReductionSaturatesForHugeBorderWidths)
+{
+    struct Case {
+        const char* bdrwidth;
+        int width;
+    };
+    const Case cases[] = {
+        {"2000000000", std::numeric_limits<int>::min()},
+        {"-2000000000", std::numeric_limits<int>::max()},
+        {"40", 100 - 80},
+    };
+    for (const auto& c : cases) {
+        WriteDocument("Case.xml", std::string("<ITEMLIST><MACRODISPLAY name='MACRO_DISPLAY' bdrwidth='") + c.bdrwidth +
+                                      "'><LISTCOLUMN name='LCITEM_MCREVENT_DESCRIP' type='STATIC' width='100'/>"
+                                      "</MACRODISPLAY></ITEMLIST>");
+        QWidget owner;
+        CGUIItemList list;
+        LoadSkinDocument(u"Case.xml", list, &owner);
+        auto* display = FindItem<CMacroDisplayItem>(list, Id(u"MACRO_DISPLAY"), kKindMacroDisplay);
+        ASSERT_TRUE(display) << c.bdrwidth;
+        ASSERT_EQ(display->Columns().size(), 1u);
+        EXPECT_EQ(display->Columns()[0].width, c.width) << c.bdrwidth;
+    }
+}
+
+TEST_F(SkinTest, ItemsOfADocumentWithoutOwnerOpenNoWindows)
+{
+    WriteDocument("Case.xml", "<ITEMLIST><BITMAPLIST><BITMAPITEM name='BITMAP_FEROVI'><SBMN>small.bmp</SBMN></BITMAPITEM>"
+                              "</BITMAPLIST><BUTTONLIST><BUTTON name='BUTTON_OK' dynamic='1'/></BUTTONLIST></ITEMLIST>");
+    CGUIItemList list;
+    LoadSkinDocument(u"Case.xml", list, nullptr);
+    ASSERT_EQ(list.Size(), 2u);
+    for (const auto& item : list)
+        EXPECT_FALSE(dynamic_cast<QWidget*>(item.get())->isVisible()) << item->m_id;
 }
