@@ -31,6 +31,15 @@ std::u16string_view Prefix(std::u16string_view text, size_t count)
         --count;
     return text.substr(0, count);
 }
+// A value as the INI file gives it back: without blanks at its ends. A name compared in that
+// form still finds its own file when it starts or ends with a blank.
+std::u16string_view StoredValue(std::u16string_view value)
+{
+    const size_t first = value.find_first_not_of(u" \t");
+    if (first == std::u16string_view::npos)
+        return {};
+    return value.substr(first, value.find_last_not_of(u" \t") - first + 1);
+}
 } // namespace
 
 std::u16string SanitizeFileBaseName(std::u16string_view name)
@@ -72,7 +81,7 @@ std::u16string DeriveProfileBaseName(std::u16string_view name, std::u16string_vi
         std::u16string candidate = prefix + quor::system::FromUtf8(digits);
         const IniFile file(ComposeProfilePath(folder, candidate, extension));
         const std::u16string stored = file.ReadString(SectionProperties, KeyName, u"");
-        if (stored.empty() || quor::system::EqualsNoCase(stored, name))
+        if (stored.empty() || quor::system::EqualsNoCase(stored, StoredValue(name)))
             return candidate;
     }
     return {};

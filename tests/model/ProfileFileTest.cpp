@@ -96,6 +96,12 @@ TEST_F(ProfileFileTest, LongNamesGetNumberedBaseNames)
     first->SetName(prefix + u"-FIRST");
     ASSERT_TRUE(m_config.SaveProfile(first));
     EXPECT_EQ(first->GetFilePath(), Folder() + prefix + u"0000.mvp");
+    // The file keeps a name without its end blanks; saving again must still find that file.
+    IMouseProfile* blank = m_config.NewProfile(u" " + prefix + u"-blank ");
+    ASSERT_TRUE(m_config.SaveProfile(blank));
+    ASSERT_TRUE(m_config.SaveProfile(blank));
+    EXPECT_EQ(blank->GetFilePath(), Folder() + u" " + prefix.substr(1) + u"0000.mvp");
+    EXPECT_EQ(SavedFiles().size(), 3u);
 }
 
 TEST_F(ProfileFileTest, NoBaseNameWhenAllHundredNumbersAreTaken)
