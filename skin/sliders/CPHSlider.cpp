@@ -4,8 +4,10 @@
 #include "skin/ItemText.h"
 
 #include <QPainter>
+#include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace quor::skin {
@@ -20,11 +22,13 @@ CPHSlider::CPHSlider(QWidget* slider, int32_t handleId, const QPixmap& normal, c
 int CPHSlider::HandleLeft(int position, int min, int max, int areaLeft, int areaRight,
                           int leftOffset, int rightOffset, int handleWidth)
 {
-    const int trackLeft = areaLeft + leftOffset;
-    const int trackRight = areaRight - rightOffset;
-    const double unitPixels = max > min ? double(trackRight - trackLeft) / (max - min) : 0.0;
-    const int centre = trackLeft + static_cast<int>((std::clamp(position, min, max) - min) * unitPixels);
-    return centre - handleWidth / 2;
+    // Offsets come from skin documents: computed wide, so that no value overflows, and held
+    // where Qt's own geometry arithmetic still works.
+    const double trackLeft = double(areaLeft) + leftOffset;
+    const double trackRight = double(areaRight) - rightOffset;
+    const double unitPixels = max > min ? (trackRight - trackLeft) / (double(max) - min) : 0.0;
+    const double centre = trackLeft + std::trunc((double(std::clamp(position, min, max)) - min) * unitPixels);
+    return static_cast<int>(std::clamp(centre - handleWidth / 2, -double(QWIDGETSIZE_MAX), double(QWIDGETSIZE_MAX)));
 }
 
 void CPHSlider::SetRange(int a, int b)

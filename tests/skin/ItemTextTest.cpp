@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
+#include <limits>
+
 using namespace quor::skin;
 
 TEST(ItemText, FormatsCaseAndLineBreaks)
@@ -30,6 +34,12 @@ TEST(ItemGeometry, HandlesAndArrow)
     EXPECT_EQ(CPHSlider::HandleLeft(32, 1, 32, 0, 100, 2, 3, 6), 97 - 3);
     EXPECT_EQ(CPHSlider::HandleLeft(99, 1, 32, 0, 100, 2, 3, 6), 97 - 3) << "held within the range";
     EXPECT_EQ(CPHSlider::HandleLeft(5, 5, 5, 10, 50, 0, 0, 4), 8) << "an empty range does not divide by zero";
+    // Offsets and ranges as extreme as a document can write do not overflow.
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    EXPECT_EQ(CPHSlider::HandleLeft(32, 1, 32, 100, 200, kMax, kMin, 6), QWIDGETSIZE_MAX);
+    EXPECT_EQ(CPHSlider::HandleLeft(1, 1, 32, -100, 200, kMin, 0, 6), -QWIDGETSIZE_MAX);
+    EXPECT_EQ(CPHSlider::HandleLeft(0, kMin, kMax, 0, 100, 0, 0, 0), 50);
 
     const auto strokes = CDropdownListItem::ArrowStrokes(15);
     ASSERT_EQ(strokes.size(), 5u);
