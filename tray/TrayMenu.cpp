@@ -52,8 +52,11 @@ std::unique_ptr<QMenu> BuildTrayMenu(HWND owner, const std::vector<std::u16strin
         for (size_t i = 0; i < count; ++i) {
             QAction* entry = FindMenuAction(*menu, static_cast<uint16_t>(ID_PROFILE_FIRST + i));
             entry->setText(QString::fromStdU16String(names[i]));
-            entry->setCheckable(true);
-            entry->setChecked(names[i] == active);
+            // Only the active entry is checkable: styles draw an empty box beside every
+            // checkable entry, and the others carry no mark at all.
+            const bool isActive = names[i] == active;
+            entry->setCheckable(isActive);
+            entry->setChecked(isActive);
         }
         // With every profile entry in use there is no entry after them to separate.
         if (QAction* next = FindMenuAction(*menu, static_cast<uint16_t>(ID_PROFILE_FIRST + count)))

@@ -49,6 +49,9 @@ TEST(TrayMenuTest, ProfileEntriesBetweenSeparatorsWithTheActiveOneChecked)
                                                   kSeparator, kClose}));
     EXPECT_EQ(menu->defaultAction(), FindMenuAction(*menu, ID_LOAD_CONFIGURATOR));
     EXPECT_EQ(FindMenuAction(*menu, ID_PROFILE_FIRST + 1)->text(), QStringLiteral("Two"));
+    // The other entries carry no mark, not even an empty box.
+    EXPECT_FALSE(FindMenuAction(*menu, ID_PROFILE_FIRST)->isCheckable());
+    EXPECT_FALSE(FindMenuAction(*menu, ID_PROFILE_FIRST + 2)->isCheckable());
     EXPECT_EQ(FindMenuAction(*menu, ID_PROFILE_FIRST + 3), nullptr);
 }
 
