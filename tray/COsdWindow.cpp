@@ -64,7 +64,11 @@ LRESULT COsdWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case UM_OSDSHOW:
         Refresh();
-        if (!m_shape.isEmpty()) {
+        // Content that draws nothing (a blank name) has no shape; a window still shown would
+        // keep the previous content's shape on screen, so it goes instead.
+        if (m_shape.isEmpty()) {
+            hide();
+        } else {
             show();
             raise();
         }

@@ -95,6 +95,20 @@ TEST_F(OsdDisplayTest, NewContentReplacesTheShownOneAndRestartsTheTwoSeconds)
     EXPECT_TRUE(Profile()->isVisible());
 }
 
+TEST_F(OsdDisplayTest, ANameThatDrawsNothingLeavesNothingOfTheShownOne)
+{
+    m_controller.ShowProfileText(u"Gaming");
+    Deliver();
+    ASSERT_TRUE(Profile()->isVisible());
+    m_controller.ShowProfileText(u"   ");
+    Deliver();
+    EXPECT_FALSE(Profile()->isVisible());
+    // A later name shows again.
+    m_controller.ShowProfileText(u"Work");
+    Deliver();
+    EXPECT_TRUE(Profile()->isVisible());
+}
+
 TEST_F(OsdDisplayTest, LongNamesAreCutWhereTheDisplayEndsWithoutSplittingACharacter)
 {
     m_controller.ShowProfileText(std::u16string(300, u'a'));
