@@ -253,8 +253,18 @@ void CVornSysTrayDlg::OnAutoSwitchTimer()
     std::u16string active;
     if (!manager.GetAllProfileSettings(m_profileSettings) || !manager.GetActiveProfileName(active))
         return;
+    // One look at the foreground program per tick, taken only when a profile switches
+    // automatically: every look asks the window manager and reads /proc.
+    bool lookedUp = false;
+    std::optional<std::u16string> foreground;
     for (const _Profile_Setting_& setting : m_profileSettings) {
-        if (!setting.autoSwitch || !ForegroundProgramIs(setting.program))
+        if (!setting.autoSwitch)
+            continue;
+        if (!lookedUp) {
+            foreground = ForegroundProgram();
+            lookedUp = true;
+        }
+        if (foreground != setting.program)
             continue;
         if (setting.name != active && manager.SetActiveProfileByName(setting.name) && setting.profileDisplay)
             ShowProfileText(setting.name);
@@ -264,10 +274,13 @@ void CVornSysTrayDlg::OnAutoSwitchTimer()
 
 bool CVornSysTrayDlg::ForegroundProgramIs(std::u16string_view program) const
 {
-    if (!m_foregroundProgram)
-        return false;
-    const std::optional<std::u16string> foreground = m_foregroundProgram();
+    const std::optional<std::u16string> foreground = ForegroundProgram();
     return foreground && *foreground == program;
+}
+
+std::optional<std::u16string> CVornSysTrayDlg::ForegroundProgram() const
+{
+    return m_foregroundProgram ? m_foregroundProgram() : std::nullopt;
 }
 
 void CVornSysTrayDlg::RegisterForDevices()

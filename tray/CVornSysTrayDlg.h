@@ -93,6 +93,7 @@ private:
     void OnCommand(uint16_t id);
     void OnProfileCommand(size_t entry);
     void OnAutoSwitchTimer();
+    std::optional<std::u16string> ForegroundProgram() const;
     void OnDeviceChange(quor::win::WPARAM event, quor::win::LPARAM data);
     void OnSessionChange(quor::win::WPARAM reason);
     void StartAutoSwitchTimer();

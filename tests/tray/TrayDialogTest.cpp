@@ -202,6 +202,29 @@ TEST_F(TrayDialogTest, AutomaticSwitching)
     }
 }
 
+TEST_F(TrayDialogTest, AutomaticSwitchingLooksAtTheForegroundProgramOncePerTick)
+{
+    for (const char* name : {"A", "B", "C"}) {
+        ASSERT_EQ(Quorctl({"add-profile", name}), 0);
+        ASSERT_EQ(Quorctl({"set-program", name, name}), 0);
+        ASSERT_EQ(Quorctl({"set-flags", name, "0x1"}), 0);
+    }
+    CountingTrayDlg& dialog = Start();
+    int looks = 0;
+    dialog.SetForegroundProgramSource([&]() -> std::optional<std::u16string> {
+        ++looks;
+        return u"C";
+    });
+    Tick();
+    EXPECT_EQ(looks, 1);
+    EXPECT_EQ(Active(), u"C");
+    // Without an automatic profile there is nothing to look for.
+    ASSERT_EQ(Quorctl({"reset"}), 0);
+    ASSERT_TRUE(dialog.IsConnected());
+    Tick();
+    EXPECT_EQ(looks, 1);
+}
+
 TEST_F(TrayDialogTest, AutomaticSwitchingWaitsWhileDisconnected)
 {
     ASSERT_EQ(Quorctl({"add-profile", "A"}), 0);
