@@ -19,7 +19,7 @@ void CBitmapBtn::SetTooltip(std::u16string_view text)
 void CBitmapBtn::SetCaption(std::u16string_view text, std::u16string_view caps)
 {
     auto found = LookUpText(text);
-    m_caption = found ? ApplyCaps(*found, caps) : std::u16string(text);
+    m_caption = WithLineBreak(found ? ApplyCaps(*found, caps) : std::u16string(text));
     update();
 }
 

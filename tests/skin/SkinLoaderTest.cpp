@@ -131,7 +131,7 @@ TEST_F(SkinTest, EveryElementKindLoadsInTheFixedListOrder)
     EXPECT_EQ(ok->m_captionColours[kStateNormal], RGB(255, 0, 0));
     EXPECT_EQ(ok->m_captionColours[kStateOver], 0);
     EXPECT_TRUE(ok->m_isCheckBox);
-    EXPECT_EQ(ok->m_caption, u"Okay");
+    EXPECT_EQ(ok->m_caption, u"Okay\r\nnow\\nthen") << "the first backslash-n breaks the line";
     EXPECT_EQ(ok->toolTip(), QStringLiteral("Press here"));
     EXPECT_EQ(ok->m_font, FindItemById(list, Id(u"FONT_ARIAL12")));
 
