@@ -149,13 +149,13 @@ void CVornSysTrayDlg::OnDpiChanged(int32_t x, int32_t y)
     const std::u16string textX = DecimalText(x);
     if (x == y) {
         if (textX.size() <= OsdState::kGaugeTextChars)
-            m_displayController->ShowSensitivity(osd::SensitivityBars(x, maximum), textX);
+            m_displayController->ShowSensitivity(osd::SensitivityBars(x, maximum, kDisplayBars), textX);
         return;
     }
     const std::u16string textY = DecimalText(y);
     if (textX.size() <= OsdState::kGaugeTextChars && textY.size() <= OsdState::kGaugeTextChars)
-        m_displayController->ShowSensitivityXY(osd::SensitivityBars(x, maximum), textX,
-                                               osd::SensitivityBars(y, maximum), textY);
+        m_displayController->ShowSensitivityXY(osd::SensitivityBars(x, maximum, kDisplayBars), textX,
+                                               osd::SensitivityBars(y, maximum, kDisplayBars), textY);
 }
 
 void CVornSysTrayDlg::OnProfileChanged(int32_t)
