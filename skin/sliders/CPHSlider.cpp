@@ -75,8 +75,7 @@ void CPHSlider::Place()
 {
     const int left = HandleLeft(m_position, m_min, m_max, m_areaLeft, m_areaRight, m_leftOffset,
                                 m_rightOffset, width());
-    const int top = m_areaTop + (m_areaBottom - m_areaTop - height()) / 2;
-    move(left, top);
+    move(left, m_areaTop);
 }
 
 void CPHSlider::paintEvent(QPaintEvent*)

@@ -335,3 +335,21 @@ TEST_F(SkinTest, ItemsOfADocumentWithoutOwnerOpenNoWindows)
     for (const auto& item : list)
         EXPECT_FALSE(dynamic_cast<QWidget*>(item.get())->isVisible()) << item->m_id;
 }
+
+TEST_F(SkinTest, SliderHandlesRestAtTheTopOfTheirSliderAtPositionsThreeToSeven)
+{
+    WriteDocument("Case.xml", "<ITEMLIST><BITMAPLIST><BITMAPITEM name='BITMAP_FEROVI'><RECT right='200' bottom='40'/>"
+                              "<SBMN>track.png</SBMN></BITMAPITEM></BITMAPLIST><SLIDERLIST>"
+                              "<HSLIDERM name='SLIDER_DPI_MULTI' trackid='BITMAP_FEROVI'><RECT right='124' bottom='30'/>"
+                              "<SBMN>handle.bmp</SBMN><STAGES><STAGE>BUTTON_DPI_STAGE1</STAGE><STAGE>BUTTON_DPI_STAGE2</STAGE>"
+                              "</STAGES></HSLIDERM></SLIDERLIST></ITEMLIST>");
+    QWidget owner;
+    CGUIItemList list;
+    LoadSkinDocument(u"Case.xml", list, &owner);
+    auto* slider = FindItem<CSliderHMulti>(list, Id(u"SLIDER_DPI_MULTI"), kKindSliderMulti);
+    ASSERT_TRUE(slider);
+    ASSERT_EQ(slider->Handles().size(), 2u);
+    // Range 1 to 32 over 124 pixels: 4 pixels a unit; the 6-pixel handle is centred on its point.
+    EXPECT_EQ(slider->Handles()[0]->geometry(), QRect(2 * 4 - 3, 0, 6, 10));
+    EXPECT_EQ(slider->Handles()[1]->geometry(), QRect(3 * 4 - 3, 0, 6, 10));
+}
