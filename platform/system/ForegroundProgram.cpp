@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <xcb/xcb.h>
 
@@ -74,7 +75,16 @@ std::optional<std::u16string> ForegroundProgram::ExecutableFileName(pid_t proces
         std::filesystem::read_symlink("/proc/" + std::to_string(process) + "/exe", error);
     if (error || exe.empty())
         return std::nullopt;
-    return FromUtf8(exe.filename().string());
+    return FileNameOfExeLink(exe.string());
+}
+
+std::u16string ForegroundProgram::FileNameOfExeLink(const std::string& target)
+{
+    static constexpr std::string_view kDeleted = " (deleted)";
+    std::string_view path = target;
+    if (path.size() > kDeleted.size() && path.ends_with(kDeleted))
+        path.remove_suffix(kDeleted.size());
+    return FromUtf8(std::filesystem::path(path).filename().string());
 }
 
 } // namespace quor::system

@@ -22,6 +22,10 @@ public:
 
     // The executable file name of a process, without folder.
     static std::optional<std::u16string> ExecutableFileName(pid_t process);
+
+    // The file name in a /proc/PID/exe link target. A program whose file was replaced while it
+    // runs (an upgrade) shows "path (deleted)"; it is still the same program.
+    static std::u16string FileNameOfExeLink(const std::string& target);
 };
 
 } // namespace quor::system

@@ -79,4 +79,15 @@ TEST(ForegroundProgramTest, ExecutableFileNamesAndNoForegroundOffscreen)
     EXPECT_FALSE(quor::system::ForegroundProgram::FileName().has_value());
 }
 
+TEST(ForegroundProgramTest, FileNameOfExeLinkKeepsReplacedProgramsRecognisable)
+{
+    const std::pair<std::string, std::u16string> cases[] = {
+        {"/usr/bin/game", u"game"},
+        {"/opt/Game Studio/Game.bin (deleted)", u"Game.bin"},
+        {"/usr/bin/(deleted)", u"(deleted)"},
+    };
+    for (const auto& [target, name] : cases)
+        EXPECT_EQ(quor::system::ForegroundProgram::FileNameOfExeLink(target), name) << target;
+}
+
 } // namespace
