@@ -15,6 +15,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -108,10 +110,22 @@ protected:
         ASSERT_TRUE(s_logind->send(signal));
     }
 
-    bool WaitForChanges(const Recipient& recipient, size_t count)
+    static bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds deadline = std::chrono::seconds(5))
     {
-        return quor::test::WaitUntil([&] { return recipient.changes.size() >= count; }, std::chrono::seconds(5),
-                                     [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 5); });
+        return quor::test::WaitUntil(condition, deadline, [] { QCoreApplication::processEvents(QEventLoop::AllEvents, 5); });
+    }
+
+    // The bus may take the notifier's match rules only after Register returns, and a signal
+    // sent before that is lost, not late. So lock until one lock arrives: from then on every
+    // signal is seen, and locks still in flight arrive before anything sent later.
+    static bool WaitUntilSubscribed(const Recipient& recipient)
+    {
+        for (int attempt = 0; attempt < 50; ++attempt) {
+            Emit(kSessionPath, QStringLiteral("org.freedesktop.login1.Session"), QStringLiteral("Lock"));
+            if (WaitFor([&] { return !recipient.changes.empty(); }, std::chrono::milliseconds(200)))
+                return true;
+        }
+        return false;
     }
 
     static inline QProcess* s_daemon = nullptr;
@@ -126,6 +140,7 @@ TEST_F(SessionNotifierTest, LogindSignalsOfThisSessionArriveAsSessionChanges)
     Recipient recipient;
     SessionNotifier notifier;
     ASSERT_TRUE(notifier.Register(&recipient));
+    ASSERT_TRUE(WaitUntilSubscribed(recipient));
     const QString session = QStringLiteral("org.freedesktop.login1.Session");
     const QString manager = QStringLiteral("org.freedesktop.login1.Manager");
     const QString properties = QStringLiteral("org.freedesktop.DBus.Properties");
@@ -146,21 +161,27 @@ TEST_F(SessionNotifierTest, LogindSignalsOfThisSessionArriveAsSessionChanges)
     Emit(kManagerPath, manager, QStringLiteral("SessionRemoved"),
          {QStringLiteral("7"), QVariant::fromValue(QDBusObjectPath(kSessionPath))});
 
-    ASSERT_TRUE(WaitForChanges(recipient, 6));
     const std::vector<std::pair<WPARAM, LPARAM>> expected{
         {WTS_SESSION_LOCK, 7},       {WTS_SESSION_UNLOCK, 7}, {WTS_CONSOLE_DISCONNECT, 7},
         {WTS_CONSOLE_CONNECT, 7},    {WTS_SESSION_LOGOFF, 7}, {WTS_SESSION_LOGOFF, 7},
     };
-    EXPECT_EQ(recipient.changes, expected);
+    // The subscription's own locks come first; the signals above follow in order.
+    const auto endsAsExpected = [&] {
+        return recipient.changes.size() >= expected.size() &&
+               std::equal(expected.begin(), expected.end(), recipient.changes.end() - ptrdiff_t(expected.size()));
+    };
+    EXPECT_TRUE(WaitFor(endsAsExpected)) << recipient.changes.size() << " changes";
+    for (size_t i = 0; i + expected.size() < recipient.changes.size(); ++i)
+        EXPECT_EQ(recipient.changes[i], (std::pair<WPARAM, LPARAM>{WTS_SESSION_LOCK, 7}));
 
-    // Unregistered, nothing more arrives; a later signal proves the bus delivered meanwhile.
+    // Unregistered, nothing more arrives; the new notifier's locks prove the bus delivered meanwhile.
+    const size_t seen = recipient.changes.size();
     notifier.Unregister();
     Recipient later;
     SessionNotifier other;
     ASSERT_TRUE(other.Register(&later));
-    Emit(kSessionPath, session, QStringLiteral("Lock"));
-    ASSERT_TRUE(WaitForChanges(later, 1));
-    EXPECT_EQ(recipient.changes.size(), expected.size());
+    ASSERT_TRUE(WaitUntilSubscribed(later));
+    EXPECT_EQ(recipient.changes.size(), seen);
 }
 
 } // namespace
