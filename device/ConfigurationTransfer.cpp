@@ -53,6 +53,21 @@ std::u16string TakeText(char16_t* text)
     return text ? std::u16string(text) : std::u16string();
 }
 
+// Removes the elements of a device list that shouldRemove picks. The list is walked by index
+// until a read fails; a deletion moves the next element to the same index, so the index only
+// advances past elements that stay.
+template <typename Element, typename GetAt, typename ShouldRemove, typename Remove>
+void RemoveFromDeviceList(GetAt getAt, ShouldRemove shouldRemove, Remove remove)
+{
+    for (uint32_t index = 0;;) {
+        quor::com::ComPtr<Element> element;
+        if (FAILED(getAt(index, element.Put())))
+            return;
+        if (!shouldRemove(element.Get()) || FAILED(remove(element.Get())))
+            ++index;
+    }
+}
+
 bool GetName(IProfile* profile, std::u16string& name)
 {
     char16_t* text = nullptr;
@@ -439,17 +454,13 @@ bool ConfigurationTransfer::Write(IMouseConfig& store, uint32_t mask)
 
     if (!BeginStep(step))
         return false;
-    // A deletion moves the next profile to this index, so the index stays.
-    for (uint32_t index = 0;;) {
-        ProfilePtr deviceProfile;
-        if (FAILED(manager->GetProfileAt(index, deviceProfile.Put())))
-            break;
-        GUID id{};
-        if (SUCCEEDED(deviceProfile->GetProfileId(&id)) && !FindProfile(store, id) &&
-            SUCCEEDED(manager->RemoveProfile(deviceProfile.Get())))
-            continue;
-        ++index;
-    }
+    RemoveFromDeviceList<IProfile>(
+        [&](uint32_t index, IProfile** profile) { return manager->GetProfileAt(index, profile); },
+        [&](IProfile* profile) {
+            GUID id{};
+            return SUCCEEDED(profile->GetProfileId(&id)) && !FindProfile(store, id);
+        },
+        [&](IProfile* profile) { return manager->RemoveProfile(profile); });
     step = {};
 
     ProfilePtr activeDeviceProfile;
@@ -497,16 +508,13 @@ bool ConfigurationTransfer::Write(IMouseConfig& store, uint32_t mask)
     auto macros = MacroManager();
     if (!macros)
         return false;
-    for (uint32_t index = 0;;) {
-        ComPtr<IMacro> deviceMacro;
-        if (FAILED(macros->GetMacroAt(index, deviceMacro.Put())))
-            break;
-        GUID id{};
-        if (SUCCEEDED(deviceMacro->GetMacroId(&id)) && !FindMacro(store, id) &&
-            SUCCEEDED(macros->RemoveMacro(deviceMacro.Get())))
-            continue;
-        ++index;
-    }
+    RemoveFromDeviceList<IMacro>(
+        [&](uint32_t index, IMacro** macro) { return macros->GetMacroAt(index, macro); },
+        [&](IMacro* macro) {
+            GUID id{};
+            return SUCCEEDED(macro->GetMacroId(&id)) && !FindMacro(store, id);
+        },
+        [&](IMacro* macro) { return macros->RemoveMacro(macro); });
     step = {};
 
     if (mask & TRANSFER_MACROS) {
@@ -754,13 +762,10 @@ bool ConfigurationTransfer::DeleteAllMacros()
     auto manager = MacroManager();
     if (!manager)
         return false;
-    for (uint32_t index = 0;;) {
-        ComPtr<IMacro> deviceMacro;
-        if (FAILED(manager->GetMacroAt(index, deviceMacro.Put())))
-            break;
-        if (FAILED(manager->RemoveMacro(deviceMacro.Get())))
-            ++index;
-    }
+    RemoveFromDeviceList<IMacro>(
+        [&](uint32_t index, IMacro** macro) { return manager->GetMacroAt(index, macro); },
+        [](IMacro*) { return true; },
+        [&](IMacro* macro) { return manager->RemoveMacro(macro); });
     return true;
 }
 
